@@ -1,0 +1,47 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace plot {
+
+// The four graph buttons of the window, in the order they stand.
+enum class GraphButton { Command1, Command2, Command3, Command4 };
+
+// The plotted quantity q for the acceleration a at time t (seconds, from 0 to 0.35).
+// A formula with 16-bit integer steps raises winsys::RuntimeError on overflow.
+using ValueFormula = double (*)(std::int16_t acceleration, double time);
+
+struct Graph
+{
+    GraphButton button;
+    std::string_view buttonCaption;
+    int panel;                     // Picture1(panel) and the marker controls of that panel
+    std::string_view formulaLabel; // UTF-8 caption of the panel's formula label
+    ValueFormula value;
+    int verticalFactor; // pixels per unit of q: row = 296 - verticalFactor * q
+};
+
+// ((a * t) * t) / 2
+double distance(std::int16_t acceleration, double time);
+// ((((a * a) * t) * t) * 20) / 1000, with a * a in checked 16-bit arithmetic
+double kineticEnergy(std::int16_t acceleration, double time);
+// a * t
+double velocity(std::int16_t acceleration, double time);
+// ((2 * a * a) * t) / 25, with 2 * a and then (2 * a) * a in checked 16-bit arithmetic
+double power(std::int16_t acceleration, double time);
+
+// The panel index does not follow the button order: each panel's axes and formula label
+// belong to its own graph.
+inline constexpr std::array<Graph, 4> graphCatalogue{{
+    {GraphButton::Command1, "s", 3, "s  =  0,5a * t²", &distance, 640},
+    {GraphButton::Command2, "E kin", 2, "E kin  =  0,5m * v²", &kineticEnergy, 240},
+    {GraphButton::Command3, "v", 0, "v   =   a * t", &velocity, 32},
+    {GraphButton::Command4, "P", 1, "P  =  m * a * v", &power, 24},
+}};
+
+const Graph& graphForButton(GraphButton button);
+const Graph& graphForPanel(int panel);
+
+} // namespace plot

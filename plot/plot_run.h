@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+
+namespace winsys {
+class WindowSystem;
+}
+
+namespace plot {
+
+struct Graph;
+
+// The row of the curve at a column, in double precision: t = (column - 32) / 480 and
+// row = 296 - k * q(a, t). Raises winsys::RuntimeError where the graph's formula overflows.
+double curveRow(const Graph& graph, std::int16_t acceleration, int column);
+
+// What a graph button does: shows the graph's panel alone, hides its dots and bars, and draws
+// the curve column by column from column 32, placing the dots and bars at the columns 32, 56,
+// 104 and 128, until column 200 or the first pass after a point above row 32.
+//
+// Computes in double precision and hands every coordinate, Top, Left and Height to the window
+// system in single precision. An overflow in the graph's formula propagates as
+// winsys::RuntimeError from the first pass, after the panel switch and the hides.
+void plotRun(const Graph& graph, std::int16_t acceleration, winsys::WindowSystem& windows);
+
+} // namespace plot

@@ -1,0 +1,14 @@
+#include "winsys/runtime_error.h"
+
+namespace winsys {
+
+const char* RuntimeError::what() const noexcept
+{
+    switch (m_number) {
+    case ErrorNumber::Overflow:
+        return "overflow (error 6)";
+    }
+    return "runtime error";
+}
+
+} // namespace winsys
