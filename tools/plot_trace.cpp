@@ -1,5 +1,6 @@
 // plot-trace GRAPH ACCELERATION: prints, one per line, the operations of one plot run.
 
+#include "graph_names.h"
 #include "plot/graph_catalogue.h"
 #include "plot/plot_run.h"
 #include "winsys/recording_window_system.h"
@@ -13,23 +14,6 @@
 namespace {
 
 constexpr int usageError = 2;
-
-std::optional<plot::GraphButton> buttonForName(std::string_view name)
-{
-    if (name == "s") {
-        return plot::GraphButton::Command1;
-    }
-    if (name == "ekin") {
-        return plot::GraphButton::Command2;
-    }
-    if (name == "v") {
-        return plot::GraphButton::Command3;
-    }
-    if (name == "p") {
-        return plot::GraphButton::Command4;
-    }
-    return std::nullopt;
-}
 
 int fail(std::string_view reason)
 {
@@ -48,7 +32,7 @@ int main(int argc, char** argv)
     if (argc != 3) {
         return fail("expected two arguments");
     }
-    const std::optional<plot::GraphButton> button = buttonForName(argv[1]);
+    const std::optional<plot::GraphButton> button = tools::buttonForName(argv[1]);
     if (!button) {
         return fail("unknown graph '" + std::string(argv[1]) + "'");
     }

@@ -1,0 +1,131 @@
+#include "panels/curve_layer.h"
+
+#include "panels/pixel_geometry.h"
+
+#include <QPainter>
+
+#include <cstdlib>
+
+namespace panels {
+
+namespace {
+
+QImage transparentImage(QSize logicalSize, qreal scale)
+{
+    QImage image(logicalSize * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+// Two pixels of room beyond each edge, so clipping never shortens the part that shows.
+constexpr double clipMargin = 2.0;
+
+void setPixel(QImage& image, int x, int y, QRgb colour)
+{
+    if (x >= 0 && y >= 0 && x < image.width() && y < image.height()) {
+        reinterpret_cast<QRgb*>(image.scanLine(y))[x] = colour;
+    }
+}
+
+// Bresenham's line between two device pixels, both ends included, onto two rasters of the
+// same size at once.
+void plotLine(QImage& first, QImage& second, QPoint from, QPoint to)
+{
+    const QRgb black = qRgba(0, 0, 0, 255);
+    const int dx = std::abs(to.x() - from.x());
+    const int dy = -std::abs(to.y() - from.y());
+    const int stepX = from.x() < to.x() ? 1 : -1;
+    const int stepY = from.y() < to.y() ? 1 : -1;
+    int error = dx + dy;
+    QPoint at = from;
+    while (true) {
+        setPixel(first, at.x(), at.y(), black);
+        setPixel(second, at.x(), at.y(), black);
+        if (at == to) {
+            return;
+        }
+        const int doubled = 2 * error;
+        if (doubled >= dy) {
+            error += dy;
+            at.rx() += stepX;
+        }
+        if (doubled <= dx) {
+            error += dx;
+            at.ry() += stepY;
+        }
+    }
+}
+
+} // namespace
+
+CurveLayer::CurveLayer(QSize logicalSize, qreal scale)
+    : m_logicalSize(logicalSize), m_scale(scale), m_curves(transparentImage(logicalSize, scale)),
+      m_picture(m_curves)
+{}
+
+QRect CurveLayer::drawSegment(double x1, double y1, double x2, double y2)
+{
+    const Bounds bounds{-clipMargin, -clipMargin, m_logicalSize.width() + clipMargin,
+                        m_logicalSize.height() + clipMargin};
+    const auto clipped = clipSegment({x1, y1, x2, y2}, bounds);
+    if (!clipped) {
+        return {};
+    }
+    // End points snap to the nearest device pixel, so a chain of segments meets exactly.
+    const QPoint from(toDevicePixel(clipped->x1, m_scale), toDevicePixel(clipped->y1, m_scale));
+    const QPoint to(toDevicePixel(clipped->x2, m_scale), toDevicePixel(clipped->y2, m_scale));
+    plotLine(m_curves, m_picture, from, to);
+    m_empty = false;
+
+    const QRect device = QRect(from, to).normalized().adjusted(-1, -1, 1, 1);
+    return QRectF(device.left() / m_scale, device.top() / m_scale, device.width() / m_scale,
+                  device.height() / m_scale)
+        .toAlignedRect();
+}
+
+void CurveLayer::clear()
+{
+    if (!m_empty) {
+        m_curves.fill(Qt::transparent);
+        m_empty = true;
+        composePicture();
+    }
+}
+
+void CurveLayer::setBackground(const QImage& background)
+{
+    m_background = background;
+    composePicture();
+}
+
+void CurveLayer::setScale(qreal scale)
+{
+    if (scale == m_scale) {
+        return;
+    }
+    QImage rescaled = transparentImage(m_logicalSize, scale);
+    if (!m_empty) {
+        QPainter painter(&rescaled);
+        painter.drawImage(QRectF(QPointF(0, 0), QSizeF(m_logicalSize)), m_curves);
+    }
+    m_curves = rescaled;
+    m_scale = scale;
+    m_background = QImage();
+    composePicture();
+}
+
+void CurveLayer::composePicture()
+{
+    if (m_background.isNull()) {
+        m_picture = m_curves.copy();
+        return;
+    }
+    m_picture = m_background.copy();
+    if (!m_empty) {
+        QPainter painter(&m_picture);
+        painter.drawImage(QPoint(0, 0), m_curves);
+    }
+}
+
+} // namespace panels

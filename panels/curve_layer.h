@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+
+namespace panels {
+
+// The drawn curves of one panel, kept as rasters of the panel's size at the device pixel
+// ratio: the curves alone on a transparent raster, and the picture that the panel blits, its
+// static diagram with the curves over it. Segments are black, one device pixel wide, without
+// antialiasing. Neither raster's size nor the cost of blitting depends on how many segments
+// were drawn.
+class CurveLayer
+{
+public:
+    CurveLayer(QSize logicalSize, qreal scale);
+
+    // Draws from (x1, y1) to (x2, y2), in logical panel pixels; ends far outside the panel
+    // are clipped in double precision first. Returns the logical area that changed (empty
+    // when nothing of the segment lies on the panel).
+    QRect drawSegment(double x1, double y1, double x2, double y2);
+    void clear();
+    bool isEmpty() const { return m_empty; }
+
+    // The static diagram beneath the curves, at the layer's scale.
+    void setBackground(const QImage& background);
+    bool hasBackground() const { return !m_background.isNull(); }
+    // Moves to another device pixel ratio, keeping what was drawn (scaled); the background
+    // must be set again afterwards.
+    void setScale(qreal scale);
+    qreal scale() const { return m_scale; }
+
+    // The background with the curves over it, opaque, with its device pixel ratio set.
+    const QImage& picture() const { return m_picture; }
+
+private:
+    void composePicture();
+
+    QSize m_logicalSize;
+    qreal m_scale;
+    QImage m_curves;
+    QImage m_background;
+    QImage m_picture;
+    bool m_empty = true;
+};
+
+} // namespace panels

@@ -1,0 +1,139 @@
+#include "panels/graph_panel.h"
+
+#include "panels/device_pixel_painter.h"
+#include "panels/panel_contents.h"
+#include "panels/panel_controls.h"
+
+#include <QEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace panels {
+
+GraphPanel::GraphPanel(int index, QWidget* parent)
+    : QWidget(parent), m_index(index), m_curves(QSize(panelWidth, panelHeight), 1.0)
+{
+    setObjectName(QStringLiteral("Picture1"));
+    setProperty("index", index);
+    setFixedSize(panelWidth, panelHeight);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    createControls();
+}
+
+void GraphPanel::createControls()
+{
+    const PanelContents& contents = panelContents(m_index);
+    for (const LineEntry& entry : contents.lines) {
+        m_lines.push_back(new PanelLine(entry, this));
+    }
+    for (const LabelEntry& entry : contents.labels) {
+        auto* label = new PanelLabel(entry, this);
+        m_labels.push_back(label);
+        if (entry.name == "Label14") {
+            setAccessibleName(label->text());
+        }
+    }
+    std::size_t markerCount = 0;
+    for (const ShapeEntry& entry : contents.shapes) {
+        auto* shape = new PanelShape(entry, this);
+        if (entry.kind == ShapeKind::Band) {
+            m_bands.push_back(shape);
+        } else {
+            m_markers.at(markerCount++) = shape;
+            connect(shape, &PanelShape::areaChanged, this,
+                    [this](const QRect& area) { update(area); });
+        }
+    }
+}
+
+void GraphPanel::setShown(bool visible)
+{
+    if (visible && !m_shown) {
+        m_curves.clear();
+    }
+    m_shown = visible;
+    setVisible(visible);
+}
+
+PanelShape* GraphPanel::shape(winsys::Shape name) const
+{
+    return m_markers.at(static_cast<std::size_t>(name) -
+                        static_cast<std::size_t>(winsys::Shape::Shape3));
+}
+
+void GraphPanel::drawSegment(float x1, float y1, float x2, float y2)
+{
+    ensureLayers();
+    update(m_curves.drawSegment(x1, y1, x2, y2));
+}
+
+void GraphPanel::clearCurves()
+{
+    if (hasCurves()) {
+        m_curves.clear();
+        update();
+    }
+}
+
+void GraphPanel::ensureLayers()
+{
+    const qreal scale = devicePixelRatioF();
+    m_curves.setScale(scale);
+    if (!m_curves.hasBackground()) {
+        m_curves.setBackground(renderStaticDiagram(scale));
+    }
+}
+
+QImage GraphPanel::renderStaticDiagram(qreal scale) const
+{
+    QImage diagram(size() * scale, QImage::Format_RGB32);
+    diagram.setDevicePixelRatio(scale);
+    QPainter painter(&diagram);
+    painter.fillRect(rect(), resolveColour(PanelColour::WindowBackground, palette()));
+    {
+        DevicePixelPainter pixels(painter, scale);
+        for (const PanelLine* line : m_lines) {
+            line->paint(pixels, palette());
+        }
+    }
+    for (const PanelLabel* label : m_labels) {
+        label->paint(painter, palette(), font());
+    }
+    DevicePixelPainter pixels(painter, scale);
+    for (const PanelShape* band : m_bands) {
+        band->paint(pixels, palette());
+    }
+    return diagram;
+}
+
+void GraphPanel::paintEvent(QPaintEvent* event)
+{
+    ensureLayers();
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    painter.drawImage(QPoint(0, 0), m_curves.picture());
+    // Bars mask what lies beneath, the curve included; dots cover everything.
+    DevicePixelPainter pixels(painter, m_curves.scale());
+    for (const PanelShape* marker : m_markers) {
+        if (marker->kind() == ShapeKind::Bar) {
+            marker->paint(pixels, palette());
+        }
+    }
+    for (const PanelShape* marker : m_markers) {
+        if (marker->kind() == ShapeKind::Dot) {
+            marker->paint(pixels, palette());
+        }
+    }
+}
+
+void GraphPanel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) {
+        m_curves.setBackground(renderStaticDiagram(m_curves.scale()));
+        update();
+    }
+    QWidget::changeEvent(event);
+}
+
+} // namespace panels

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "panels/curve_layer.h"
+#include "winsys/window_system.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <array>
+#include <vector>
+
+namespace panels {
+
+class PanelLabel;
+class PanelLine;
+class PanelShape;
+
+// One graph panel, Picture1(index): a coordinate diagram of 233 x 333 logical pixels with its
+// static lines, labels and bands, its four marker dots and two increment bars, and a curve
+// layer. Painting blits one picture of the static diagram with the curves on it, then the bars
+// and dots, so its cost does not grow with the number of curves drawn.
+class GraphPanel : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit GraphPanel(int index, QWidget* parent = nullptr);
+
+    int index() const { return m_index; }
+
+    // The panel's Visible flag. Showing a hidden panel brings it back without its earlier
+    // curves; repaints of a shown panel keep them.
+    void setShown(bool visible);
+    bool isShown() const { return m_shown; }
+
+    PanelShape* shape(winsys::Shape name) const;
+    void drawSegment(float x1, float y1, float x2, float y2);
+    // Erases the curves; dots, bars and everything static keep their state.
+    void clearCurves();
+    bool hasCurves() const { return !m_curves.isEmpty(); }
+
+    QSize sizeHint() const override { return {233, 333}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void createControls();
+    // Brings the layers to the current device pixel ratio, drawing the static diagram anew
+    // when needed.
+    void ensureLayers();
+    QImage renderStaticDiagram(qreal scale) const;
+
+    int m_index;
+    bool m_shown = true;
+    std::vector<PanelLine*> m_lines;
+    std::vector<PanelLabel*> m_labels;
+    std::vector<PanelShape*> m_bands;
+    std::array<PanelShape*, 6> m_markers{}; // Shape3 .. Shape8
+    CurveLayer m_curves;
+};
+
+} // namespace panels

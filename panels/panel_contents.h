@@ -1,0 +1,61 @@
+#pragma once
+
+#include "panels/panel_colours.h"
+
+#include <string_view>
+#include <vector>
+
+namespace panels {
+
+inline constexpr int panelWidth = 233;
+inline constexpr int panelHeight = 333;
+
+// All geometry in panel pixels. A horizontal or vertical line covers both end points; a line
+// of width 2 at row r covers rows r - 1 and r (columns alike).
+struct LineEntry
+{
+    std::string_view name;
+    int x1, y1, x2, y2;
+    int width;
+    PanelColour colour;
+};
+
+enum class LabelFont {
+    Tick,    // Arial 8.25 pt
+    Caption, // Arial 12 pt bold: formula label and axis name
+    Default, // the window's own font
+};
+
+struct LabelEntry
+{
+    std::string_view name;
+    std::string_view text; // UTF-8
+    int left, top, width, height;
+    LabelFont font;
+};
+
+enum class ShapeKind {
+    Band, // rectangle painted in mask mode, never changed at run time
+    Dot,  // filled black disc of 5 pixels in a 5 x 9 box
+    Bar,  // rectangle painted in mask mode, moved and resized by plot runs
+};
+
+struct ShapeEntry
+{
+    std::string_view name;
+    ShapeKind kind;
+    int left, top, width, height;
+    PanelColour colour;
+};
+
+struct PanelContents
+{
+    std::vector<LineEntry> lines; // grid lines first, then the axes over them
+    std::vector<LabelEntry> labels;
+    std::vector<ShapeEntry> shapes; // Shape1 .. Shape8
+};
+
+// The static diagram of panel 0 (v), 1 (P), 2 (E kin) or 3 (s).
+const PanelContents& panelContents(int panel);
+
+} // namespace panels

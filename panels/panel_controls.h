@@ -1,0 +1,91 @@
+#pragma once
+
+#include "panels/panel_contents.h"
+
+#include <QFont>
+#include <QObject>
+#include <QRectF>
+
+class QPainter;
+class QPalette;
+
+namespace panels {
+
+class DevicePixelPainter;
+
+// A static line of a panel, found by its objectName ("Line3").
+class PanelLine : public QObject
+{
+    Q_OBJECT
+public:
+    PanelLine(const LineEntry& entry, QObject* parent);
+    const LineEntry& entry() const { return m_entry; }
+    // The pixels the line covers, in logical panel pixels.
+    QRect area() const;
+    void paint(DevicePixelPainter& painter, const QPalette& palette) const;
+
+private:
+    LineEntry m_entry;
+};
+
+// A static label of a panel, found by its objectName ("Label16"). Its background is the panel's
+// background; its single line of text is left-aligned, with the middle of the capital letters
+// 8 rows below the label's top edge, level with the grid line it names.
+class PanelLabel : public QObject
+{
+    Q_OBJECT
+public:
+    PanelLabel(const LabelEntry& entry, QObject* parent);
+    const LabelEntry& entry() const { return m_entry; }
+    QString text() const;
+    QRect area() const;
+    void paint(QPainter& painter, const QPalette& palette, const QFont& defaultFont) const;
+
+private:
+    LabelEntry m_entry;
+};
+
+// Arial 8.25 pt and 12 pt bold, sized in logical pixels as at 96 dots per inch.
+QFont tickFont();
+QFont captionFont();
+
+// A band, dot or bar, found by its objectName ("Shape7"). Dots and bars change at run time;
+// each change reports the logical area to repaint through areaChanged.
+class PanelShape : public QObject
+{
+    Q_OBJECT
+public:
+    PanelShape(const ShapeEntry& entry, QObject* parent);
+
+    ShapeKind kind() const { return m_entry.kind; }
+    bool isShown() const { return m_visible; }
+    float left() const { return m_left; }
+    float top() const { return m_top; }
+    float height() const { return m_height; }
+    int width() const { return m_entry.width; }
+
+    void setShown(bool visible);
+    void setLeft(float left);
+    void setTop(float top);
+    // A bar with Top T and Height H covers rows T to T + H - 1; with a negative H the rows
+    // T + H to T - 1, so that a falling quantity shows its decrease. Height 0 covers nothing.
+    void setHeight(float height);
+
+    // The logical pixels the shape may cover, clamped to a sane range.
+    QRect area() const;
+    void paint(DevicePixelPainter& painter, const QPalette& palette) const;
+
+signals:
+    void areaChanged(const QRect& logicalArea);
+
+private:
+    void change(float& field, float value);
+
+    ShapeEntry m_entry;
+    bool m_visible = true;
+    float m_left;
+    float m_top;
+    float m_height;
+};
+
+} // namespace panels

@@ -1,0 +1,124 @@
+#include "winsys/qt/qt_window_system.h"
+
+#include "panel_render.h"
+#include "panels/graph_panel.h"
+#include "panels/panel_controls.h"
+#include "plot/graph_catalogue.h"
+#include "plot/plot_run.h"
+#include "winsys/runtime_error.h"
+
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using panels::GraphPanel;
+using panels::PanelColour;
+using panels::testing::colourOf;
+using panels::testing::masked;
+using panels::testing::renderPanel;
+using winsys::Shape;
+
+class QtWindowSystemTest : public ::testing::Test
+{
+protected:
+    QtWindowSystemTest()
+    {
+        for (int index = 0; index < 4; ++index) {
+            panels[static_cast<std::size_t>(index)] = new GraphPanel(index, &window);
+        }
+        windows = std::make_unique<winsys::QtWindowSystem>(panels);
+    }
+
+    void run(plot::GraphButton button, std::int16_t acceleration)
+    {
+        plot::plotRun(plot::graphForButton(button), acceleration, *windows);
+    }
+
+    GraphPanel& panel(int index) { return *panels[static_cast<std::size_t>(index)]; }
+
+    QWidget window;
+    std::array<GraphPanel*, 4> panels{};
+    std::unique_ptr<winsys::QtWindowSystem> windows;
+};
+
+// s-graph, a = 20: rows 296 - 6400 t^2 are 280, 152 and 40 at columns 56, 104 and 128.
+TEST_F(QtWindowSystemTest, DistanceRunDrawsItsCurveAndBarsOnPanel3)
+{
+    run(plot::GraphButton::Command1, 20);
+    EXPECT_TRUE(windows->isPanelVisible(3));
+    for (int other : {0, 1, 2}) {
+        EXPECT_FALSE(windows->isPanelVisible(other));
+    }
+    const QImage image = renderPanel(panel(3));
+    const QColor white = colourOf(PanelColour::WindowBackground);
+    const QColor bar = colourOf(PanelColour::BarBlue);
+    EXPECT_EQ(image.pixelColor(56, 280), Qt::black);
+    EXPECT_EQ(image.pixelColor(104, 152), Qt::black);
+    EXPECT_EQ(image.pixelColor(128, 40), Qt::black);
+    // Shape7: rows 280 to 295; Shape8: rows 40 to 151.
+    EXPECT_EQ(image.pixelColor(150, 285).name().toStdString(), bar.name().toStdString());
+    EXPECT_EQ(image.pixelColor(150, 279).name().toStdString(), white.name().toStdString());
+    EXPECT_EQ(image.pixelColor(150, 100).name().toStdString(), bar.name().toStdString());
+    EXPECT_EQ(image.pixelColor(150, 151).name().toStdString(), bar.name().toStdString());
+    EXPECT_EQ(image.pixelColor(150, 153).name().toStdString(), white.name().toStdString());
+    EXPECT_EQ(image.pixelColor(150, 40).name(),
+              masked(colourOf(PanelColour::Workspace), bar).name());
+    EXPECT_EQ(image.pixelColor(150, 39).name().toStdString(), white.name().toStdString());
+    const auto* lastDot = panel(3).shape(Shape::Shape6);
+    EXPECT_TRUE(lastDot->isShown());
+    EXPECT_EQ(lastDot->top(), 36.0F);
+    EXPECT_EQ(lastDot->left(), 126.0F);
+}
+
+TEST_F(QtWindowSystemTest, SwitchingGraphsBringsAPanelBackWithoutItsCurves)
+{
+    run(plot::GraphButton::Command3, 20);
+    EXPECT_TRUE(panel(0).hasCurves());
+    run(plot::GraphButton::Command3, 10);
+    EXPECT_EQ(renderPanel(panel(0)).pixelColor(152, 136), Qt::black) << "first curve kept";
+    run(plot::GraphButton::Command4, 20);
+    run(plot::GraphButton::Command3, 10);
+    const QImage image = renderPanel(panel(0));
+    EXPECT_NE(image.pixelColor(152, 136), Qt::black) << "first curve gone";
+    EXPECT_EQ(image.pixelColor(152, 216), Qt::black) << "new curve drawn";
+}
+
+TEST_F(QtWindowSystemTest, OverflowLeavesThePanelShownAndEmpty)
+{
+    run(plot::GraphButton::Command2, 20);
+    EXPECT_THROW(run(plot::GraphButton::Command2, 182), winsys::RuntimeError);
+    EXPECT_TRUE(panel(2).isShown());
+    EXPECT_TRUE(panel(2).hasCurves()) << "the earlier curve of a shown panel stays";
+    for (int number = 3; number <= 8; ++number) {
+        EXPECT_FALSE(panel(2).shape(static_cast<Shape>(number))->isShown());
+    }
+}
+
+TEST_F(QtWindowSystemTest, ReadsTheFlagAsLastSetEvenUnshown)
+{
+    ASSERT_FALSE(window.isVisible());
+    windows->setPanelVisible(1, false);
+    windows->setPanelVisible(2, true);
+    EXPECT_FALSE(windows->isPanelVisible(1));
+    EXPECT_TRUE(windows->isPanelVisible(2));
+    EXPECT_THROW(windows->isPanelVisible(4), std::out_of_range);
+}
+
+TEST_F(QtWindowSystemTest, AnyAccelerationDrawsWithoutFailing)
+{
+    for (int acceleration : {-32768, -20000, -1, 0, 1, 359, 360, 32767}) {
+        for (const plot::Graph& graph : plot::graphCatalogue) {
+            try {
+                plot::plotRun(graph, static_cast<std::int16_t>(acceleration), *windows);
+            } catch (const winsys::RuntimeError&) {
+            }
+        }
+        EXPECT_FALSE(renderPanel(panel(1)).isNull());
+    }
+}
+
+} // namespace

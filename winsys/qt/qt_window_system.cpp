@@ -1,0 +1,62 @@
+#include "winsys/qt/qt_window_system.h"
+
+#include "panels/graph_panel.h"
+#include "panels/panel_controls.h"
+
+#include <stdexcept>
+
+namespace winsys {
+
+QtWindowSystem::QtWindowSystem(const std::array<panels::GraphPanel*, panelCount>& panels)
+    : m_panels(panels)
+{}
+
+panels::GraphPanel& QtWindowSystem::panelAt(int panel) const
+{
+    if (panel < 0 || panel >= panelCount) {
+        throw std::out_of_range("panel index outside 0 to 3");
+    }
+    return *m_panels[static_cast<std::size_t>(panel)];
+}
+
+void QtWindowSystem::setPanelVisible(int panel, bool visible)
+{
+    panelAt(panel).setShown(visible);
+}
+
+bool QtWindowSystem::isPanelVisible(int panel)
+{
+    return panelAt(panel).isShown();
+}
+
+void QtWindowSystem::setShapeVisible(Shape shape, int panel, bool visible)
+{
+    panelAt(panel).shape(shape)->setShown(visible);
+}
+
+void QtWindowSystem::setShapeTop(Shape shape, int panel, float top)
+{
+    panelAt(panel).shape(shape)->setTop(top);
+}
+
+void QtWindowSystem::setShapeLeft(Shape shape, int panel, float left)
+{
+    panelAt(panel).shape(shape)->setLeft(left);
+}
+
+void QtWindowSystem::setShapeHeight(Shape shape, int panel, float height)
+{
+    panelAt(panel).shape(shape)->setHeight(height);
+}
+
+void QtWindowSystem::drawSegment(int panel, float x1, float y1, float x2, float y2)
+{
+    panelAt(panel).drawSegment(x1, y1, x2, y2);
+}
+
+void QtWindowSystem::clearPanel(int panel)
+{
+    panelAt(panel).clearCurves();
+}
+
+} // namespace winsys
