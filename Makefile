@@ -3,7 +3,9 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 PACKAGES := g++ cmake make qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation
 
-.PHONY: all deps configure build test bench run clean
+PREFIX ?= $(HOME)/.local
+
+.PHONY: all deps configure build test bench run install screenshot clean
 
 all: build
 
@@ -22,8 +24,15 @@ test: build
 bench: build
 	@for benchmark in $(BUILD_DIR)/bin/*_bench; do echo "== $$benchmark"; $$benchmark --benchmark_repetitions=5 --benchmark_report_aggregates_only=true || exit 1; done
 
-run:
-	@echo "The window is not built yet; for now, try the trace tool: make build && $(BUILD_DIR)/bin/plot-trace s 20"
+run: build
+	@$(BUILD_DIR)/bin/beschleunigungskurven
+
+# The program with its desktop entry and icon, under PREFIX (default ~/.local).
+install: build
+	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+screenshot: build
+	@scripts/screenshot
 
 clean:
 	@rm -rf $(BUILD_DIR)

@@ -75,7 +75,13 @@ QRect CurveLayer::drawSegment(double x1, double y1, double x2, double y2)
     // End points snap to the nearest device pixel, so a chain of segments meets exactly.
     const QPoint from(toDevicePixel(clipped->x1, m_scale), toDevicePixel(clipped->y1, m_scale));
     const QPoint to(toDevicePixel(clipped->x2, m_scale), toDevicePixel(clipped->y2, m_scale));
-    plotLine(m_curves, m_picture, from, to);
+    if (m_curves.isNull()) {
+        m_curves = transparentImage(m_logicalSize, m_scale);
+    }
+    if (m_picture.isNull()) {
+        composePicture();
+    }
+    plotLine(m_curves, m_picture, from, to); // the picture's first write detaches its copy
     m_empty = false;
 
     const QRect device = QRect(from, to).normalized().adjusted(-1, -1, 1, 1);
@@ -87,7 +93,7 @@ QRect CurveLayer::drawSegment(double x1, double y1, double x2, double y2)
 void CurveLayer::clear()
 {
     if (!m_empty) {
-        m_curves.fill(Qt::transparent);
+        m_curves = QImage();
         m_empty = true;
         composePicture();
     }
@@ -104,12 +110,12 @@ void CurveLayer::setScale(qreal scale)
     if (scale == m_scale) {
         return;
     }
-    QImage rescaled = transparentImage(m_logicalSize, scale);
     if (!m_empty) {
+        QImage rescaled = transparentImage(m_logicalSize, scale);
         QPainter painter(&rescaled);
         painter.drawImage(QRectF(QPointF(0, 0), QSizeF(m_logicalSize)), m_curves);
+        m_curves = rescaled;
     }
-    m_curves = rescaled;
     m_scale = scale;
     m_background = QImage();
     composePicture();
@@ -117,11 +123,12 @@ void CurveLayer::setScale(qreal scale)
 
 void CurveLayer::composePicture()
 {
+    // Without curves the picture shares the background's pixels until the first segment.
     if (m_background.isNull()) {
-        m_picture = m_curves.copy();
+        m_picture = m_empty ? transparentImage(m_logicalSize, m_scale) : m_curves.copy();
         return;
     }
-    m_picture = m_background.copy();
+    m_picture = m_background;
     if (!m_empty) {
         QPainter painter(&m_picture);
         painter.drawImage(QPoint(0, 0), m_curves);

@@ -38,7 +38,7 @@ private:
 
     QSize m_logicalSize;
     qreal m_scale;
-    QImage m_curves;
+    QImage m_curves; // null while empty
     QImage m_background;
     QImage m_picture;
     bool m_empty = true;

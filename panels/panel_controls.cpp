@@ -40,16 +40,43 @@ std::pair<int, int> span(float start, float extent)
     return {std::min(a, b), std::max(a, b)};
 }
 
-} // namespace
-
-QFont tickFont()
+int measureHalfCapHeight(const QFont& font)
 {
-    return arial(11, QFont::Normal);
+    return (QFontMetrics(font).capHeight() + 1) / 2;
 }
 
-QFont captionFont()
+// Measuring the capitals is slow, so the two fixed fonts are measured once.
+int halfCapHeight(LabelFont kind, const QFont& font)
 {
-    return arial(16, QFont::Bold);
+    switch (kind) {
+    case LabelFont::Tick: {
+        static const int tick = measureHalfCapHeight(font);
+        return tick;
+    }
+    case LabelFont::Caption: {
+        static const int caption = measureHalfCapHeight(font);
+        return caption;
+    }
+    case LabelFont::Default:
+        break;
+    }
+    return measureHalfCapHeight(font);
+}
+
+} // namespace
+
+// Kept for the whole run: a font object caches the engine it resolved to, so every label
+// shares one lookup.
+const QFont& tickFont()
+{
+    static const QFont font = arial(11, QFont::Normal);
+    return font;
+}
+
+const QFont& captionFont()
+{
+    static const QFont font = arial(16, QFont::Bold);
+    return font;
 }
 
 PanelLine::PanelLine(const LineEntry& entry, QObject* parent) : QObject(parent), m_entry(entry)
@@ -95,14 +122,13 @@ QRect PanelLabel::area() const
 
 void PanelLabel::paint(QPainter& painter, const QPalette& palette, const QFont& defaultFont) const
 {
-    const QFont font = m_entry.font == LabelFont::Tick      ? tickFont()
-                       : m_entry.font == LabelFont::Caption ? captionFont()
-                                                            : defaultFont;
+    const QFont& font = m_entry.font == LabelFont::Tick      ? tickFont()
+                        : m_entry.font == LabelFont::Caption ? captionFont()
+                                                             : defaultFont;
     painter.fillRect(area(), resolveColour(PanelColour::WindowBackground, palette));
     painter.setFont(font);
     painter.setPen(resolveColour(PanelColour::WindowText, palette));
-    const QFontMetrics metrics(font);
-    const int baseline = m_entry.top + 8 + (metrics.capHeight() + 1) / 2;
+    const int baseline = m_entry.top + 8 + halfCapHeight(m_entry.font, font);
     painter.drawText(QPoint(m_entry.left, baseline), text());
 }
 

@@ -46,8 +46,8 @@ private:
 };
 
 // Arial 8.25 pt and 12 pt bold, sized in logical pixels as at 96 dots per inch.
-QFont tickFont();
-QFont captionFont();
+const QFont& tickFont();
+const QFont& captionFont();
 
 // A band, dot or bar, found by its objectName ("Shape7"). Dots and bars change at run time;
 // each change reports the logical area to repaint through areaChanged.

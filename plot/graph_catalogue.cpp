@@ -1,6 +1,7 @@
 #include "plot/graph_catalogue.h"
 
 #include "winsys/int16_arithmetic.h"
+#include "winsys/runtime_error.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -43,6 +44,26 @@ const Graph& graphForButton(GraphButton button)
         throw std::out_of_range("no graph for this button");
     }
     return *found;
+}
+
+std::int16_t largestDrawableAcceleration(const Graph& graph)
+{
+    // Overflow grows with |a|, so the drawable accelerations 0, 1, ... end at one boundary.
+    const auto overflows = [&graph](int acceleration) {
+        try {
+            graph.value(static_cast<std::int16_t>(acceleration), 0.0);
+            return false;
+        } catch (const winsys::RuntimeError&) {
+            return true;
+        }
+    };
+    int drawable = 0;
+    int failing = 32768;
+    while (failing - drawable > 1) {
+        const int middle = (drawable + failing) / 2;
+        (overflows(middle) ? failing : drawable) = middle;
+    }
+    return static_cast<std::int16_t>(drawable);
 }
 
 const Graph& graphForPanel(int panel)

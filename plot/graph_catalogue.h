@@ -42,6 +42,9 @@ inline constexpr std::array<Graph, 4> graphCatalogue{{
 }};
 
 const Graph& graphForButton(GraphButton button);
+// The largest acceleration whose formula does not overflow: 32767 for s and v, 181 for E kin,
+// 127 for P. E kin and P draw from -largest to largest, s and v every 16-bit value.
+std::int16_t largestDrawableAcceleration(const Graph& graph);
 const Graph& graphForPanel(int panel);
 
 } // namespace plot

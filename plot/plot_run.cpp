@@ -3,6 +3,8 @@
 #include "plot/graph_catalogue.h"
 #include "winsys/window_system.h"
 
+#include <initializer_list>
+
 namespace plot {
 namespace {
 

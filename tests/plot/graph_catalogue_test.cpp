@@ -80,3 +80,22 @@ TEST(GraphCatalogueTest, ProductFormulasOverflowBeforeTime)
 }
 
 } // namespace
+
+namespace {
+
+TEST(GraphCatalogueTest, KnowsTheLargestAccelerationEachGraphDraws)
+{
+    const std::pair<GraphButton, int> rows[] = {
+        {GraphButton::Command1, 32767},
+        {GraphButton::Command2, 181},
+        {GraphButton::Command3, 32767},
+        {GraphButton::Command4, 127},
+    };
+    for (const auto& [button, largest] : rows) {
+        const plot::Graph& graph = plot::graphForButton(button);
+        SCOPED_TRACE(graph.buttonCaption);
+        EXPECT_EQ(plot::largestDrawableAcceleration(graph), largest);
+    }
+}
+
+} // namespace

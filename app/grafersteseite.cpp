@@ -1,0 +1,204 @@
+#include "app/grafersteseite.h"
+
+#include "app/error_messages.h"
+#include "app/face_button.h"
+#include "app/reset.h"
+#include "panels/graph_panel.h"
+#include "plot/graph_catalogue.h"
+#include "plot/plot_run.h"
+#include "winsys/qt/message_box_error_reporter.h"
+#include "winsys/qt/qt_window_system.h"
+#include "winsys/runtime_error.h"
+#include "winsys/text_to_int16.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <limits>
+#include <map>
+
+namespace app {
+
+namespace {
+
+constexpr std::int16_t startAcceleration = 20;
+const QColor buttonFace(255, 255, 128);
+
+// Every control of the right-hand column stands at column 248 and is 81 pixels wide.
+constexpr int columnLeft = 248;
+constexpr int columnWidth = 81;
+
+struct ButtonEntry
+{
+    const char* name;
+    const char* caption; // UTF-8
+    int top;
+    int height;
+    int fontPixels; // Arial 12 pt or 9 pt at 96 dots per inch
+};
+
+const ButtonEntry buttons[] = {
+    {"Command1", "s", 0, 33, 16},
+    {"Command2", "E kin", 40, 33, 16},
+    {"Command3", "v", 80, 33, 16},
+    {"Command4", "P", 120, 33, 16},
+    {"Command5", "zurücksetzen", 160, 25, 12},
+    {"Command6", "Ende", 296, 33, 16},
+};
+
+// Arial at a size in logical pixels; one shared object per size, so its resolved font engine
+// is looked up once.
+const QFont& arial(int pixelSize)
+{
+    static std::map<int, QFont> fonts;
+    auto found = fonts.find(pixelSize);
+    if (found == fonts.end()) {
+        QFont font(QStringLiteral("Arial"));
+        font.setPixelSize(pixelSize);
+        found = fonts.emplace(pixelSize, font).first;
+    }
+    return found->second;
+}
+
+} // namespace
+
+GrafersteSeite::GrafersteSeite(std::unique_ptr<winsys::ErrorReporter> errors)
+    : m_errors(std::move(errors))
+{
+    setObjectName(QStringLiteral("GrafersteSeite"));
+    setWindowTitle(QStringLiteral("Beschleunigungskurven"));
+    setFixedSize(331, 333);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, background.color(QPalette::Base));
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    createPanels();
+    createControls();
+    chainTabOrder();
+    showFirstView();
+    if (!m_errors) {
+        m_errors = std::make_unique<winsys::MessageBoxErrorReporter>(this);
+    }
+    connect(qApp, &QApplication::focusChanged, this, &GrafersteSeite::watchFocus);
+}
+
+GrafersteSeite::~GrafersteSeite() = default;
+
+void GrafersteSeite::load()
+{
+    m_acceleration = startAcceleration;
+}
+
+panels::GraphPanel& GrafersteSeite::panel(int index) const
+{
+    return *m_panels.at(static_cast<std::size_t>(index));
+}
+
+void GrafersteSeite::createPanels()
+{
+    for (int index = 0; index < winsys::panelCount; ++index) {
+        m_panels[static_cast<std::size_t>(index)] = new panels::GraphPanel(index, this);
+    }
+    m_windows = std::make_unique<winsys::QtWindowSystem>(m_panels);
+}
+
+void GrafersteSeite::createControls()
+{
+    for (std::size_t i = 0; i < std::size(buttons); ++i) {
+        const ButtonEntry& entry = buttons[i];
+        auto* button = new FaceButton(QString::fromUtf8(entry.caption), buttonFace, this);
+        button->setObjectName(QString::fromLatin1(entry.name));
+        button->setGeometry(columnLeft, entry.top, columnWidth, entry.height);
+        button->setFont(arial(entry.fontPixels));
+        m_commands[i] = button;
+    }
+    for (std::size_t i = 0; i < 4; ++i) {
+        const auto graphButton = static_cast<plot::GraphButton>(i);
+        connect(m_commands[i], &QPushButton::clicked, this,
+                [this, graphButton] { plotGraph(graphButton); });
+    }
+    connect(m_commands[4], &QPushButton::clicked, this, &GrafersteSeite::resetVisiblePanel);
+    connect(m_commands[5], &QPushButton::clicked, this, &QWidget::close);
+
+    m_label17 = new QLabel(QStringLiteral("Hier können Sie die Be- schleunigung ändern:"), this);
+    m_label17->setObjectName(QStringLiteral("Label17"));
+    m_label17->setGeometry(columnLeft, 192, columnWidth, 65);
+    m_label17->setFont(arial(12));
+    m_label17->setWordWrap(true);
+    m_label17->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    m_text1 = new QLineEdit(QStringLiteral("20"), this);
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setGeometry(columnLeft, 264, columnWidth, 25);
+    m_text1->setFont(arial(13));
+    m_text1->setMaxLength(std::numeric_limits<int>::max());
+    QPalette white = m_text1->palette();
+    white.setColor(QPalette::Base, Qt::white);
+    m_text1->setPalette(white);
+    m_text1->setAccessibleName(QStringLiteral("Beschleunigung"));
+    m_lastConvertedText = m_text1->text();
+}
+
+void GrafersteSeite::chainTabOrder()
+{
+    // Command1 .. Command4, the panels 1, 0, 2, 3, Text1, Command5, Command6.
+    const std::array<QWidget*, 11> order = {
+        m_commands[0], m_commands[1], m_commands[2], m_commands[3], m_panels[1],  m_panels[0],
+        m_panels[2],   m_panels[3],   m_text1,       m_commands[4], m_commands[5]};
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+}
+
+void GrafersteSeite::showFirstView()
+{
+    // The s-panel, empty and without its markers, until the learner plots something.
+    for (int index = 0; index < winsys::panelCount; ++index) {
+        m_windows->setPanelVisible(index, index == 3);
+        for (int number = 3; number <= 8; ++number) {
+            m_windows->setShapeVisible(static_cast<winsys::Shape>(number), index, false);
+        }
+    }
+    m_commands[0]->setFocus();
+}
+
+void GrafersteSeite::watchFocus(QWidget* old, QWidget* now)
+{
+    // Leaving Text1 for another control of this window validates it; leaving the window
+    // (now is null or in another window) does not.
+    if (old == m_text1 && now != nullptr && now->window() == this) {
+        validateText1();
+    }
+}
+
+void GrafersteSeite::validateText1()
+{
+    const QString text = m_text1->text();
+    if (const auto converted = winsys::textToInt16(text.toStdString())) {
+        m_acceleration = *converted;
+        m_lastConvertedText = text;
+        return;
+    }
+    m_text1->setText(m_lastConvertedText);
+    m_errors->reportError(rejectedTextMessage(text.toStdString(), m_acceleration));
+}
+
+void GrafersteSeite::plotGraph(plot::GraphButton button)
+{
+    const plot::Graph& graph = plot::graphForButton(button);
+    try {
+        plot::plotRun(graph, m_acceleration, *m_windows);
+    } catch (const winsys::RuntimeError&) {
+        m_errors->reportError(overflowMessage(graph, m_acceleration));
+    }
+}
+
+void GrafersteSeite::resetVisiblePanel()
+{
+    app::resetVisiblePanel(*m_windows);
+}
+
+} // namespace app

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "winsys/error_reporter.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace panels {
+class GraphPanel;
+}
+namespace plot {
+enum class GraphButton;
+}
+namespace winsys {
+class QtWindowSystem;
+}
+
+namespace app {
+
+// The program's one window: the four graph panels on the left, the column of buttons, the
+// instruction and the acceleration box on the right. Holds the acceleration every plot run
+// reads. Client area 331 x 333, fixed.
+class GrafersteSeite : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(int acceleration READ acceleration)
+
+public:
+    // Without a reporter, errors appear in a message box over the window.
+    explicit GrafersteSeite(std::unique_ptr<winsys::ErrorReporter> errors = nullptr);
+    ~GrafersteSeite() override;
+
+    // The Load event: sets the acceleration to its start value 20.
+    void load();
+    std::int16_t acceleration() const { return m_acceleration; }
+
+    panels::GraphPanel& panel(int index) const;
+    winsys::ErrorReporter& errorReporter() const { return *m_errors; }
+
+private:
+    void createPanels();
+    void createControls();
+    void chainTabOrder();
+    void showFirstView();
+
+    void validateText1();
+    void plotGraph(plot::GraphButton button);
+    void resetVisiblePanel();
+    void watchFocus(QWidget* old, QWidget* now);
+
+    std::array<panels::GraphPanel*, 4> m_panels{};
+    std::array<QPushButton*, 6> m_commands{}; // Command1 .. Command6
+    QLabel* m_label17 = nullptr;
+    QLineEdit* m_text1 = nullptr;
+    std::unique_ptr<winsys::QtWindowSystem> m_windows;
+    std::unique_ptr<winsys::ErrorReporter> m_errors;
+
+    std::int16_t m_acceleration = 0;
+    // What Text1 is put back to when a text does not convert: the last text that did.
+    QString m_lastConvertedText;
+};
+
+} // namespace app

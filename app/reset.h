@@ -1,0 +1,13 @@
+#pragma once
+
+namespace winsys {
+class WindowSystem;
+}
+
+namespace app {
+
+// What "zurücksetzen" does: finds the first shown panel in the order 0, 1, 2, 3, hides its
+// dots and bars and clears its curves. With no panel shown it does nothing.
+void resetVisiblePanel(winsys::WindowSystem& windows);
+
+} // namespace app

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "winsys/error_reporter.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class QMessageBox;
+class QWidget;
+
+namespace winsys {
+
+// Shows each error in a window-modal message box over the window, opened without a nested
+// event loop once the current interaction has ended: if a mouse button is down (the focus
+// left the acceleration box on a press), the box waits for the release, so that the click
+// which caused the report still runs.
+class MessageBoxErrorReporter : public QObject, public ErrorReporter
+{
+    Q_OBJECT
+public:
+    explicit MessageBoxErrorReporter(QWidget* window);
+    void reportError(const std::string& message) override;
+
+    // The box last opened, while it is open.
+    QMessageBox* openBox() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void showWhenIdle();
+    void showPending();
+
+    QWidget* m_window;
+    QString m_pending;
+    bool m_waitingForRelease = false;
+    QPointer<QMessageBox> m_box;
+};
+
+} // namespace winsys
