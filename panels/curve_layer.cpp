@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include <cstdlib>
+#include <cstring>
 
 namespace panels {
 
@@ -59,10 +60,9 @@ void plotLine(QImage& first, QImage& second, QPoint from, QPoint to)
 
 } // namespace
 
-CurveLayer::CurveLayer(QSize logicalSize, qreal scale)
-    : m_logicalSize(logicalSize), m_scale(scale), m_curves(transparentImage(logicalSize, scale)),
-      m_picture(m_curves)
-{}
+CurveLayer::CurveLayer(QSize logicalSize, qreal scale) : m_logicalSize(logicalSize), m_scale(scale)
+{
+}
 
 QRect CurveLayer::drawSegment(double x1, double y1, double x2, double y2)
 {
@@ -85,6 +85,7 @@ QRect CurveLayer::drawSegment(double x1, double y1, double x2, double y2)
     m_empty = false;
 
     const QRect device = QRect(from, to).normalized().adjusted(-1, -1, 1, 1);
+    m_drawnArea |= device.intersected(m_curves.rect());
     return QRectF(device.left() / m_scale, device.top() / m_scale, device.width() / m_scale,
                   device.height() / m_scale)
         .toAlignedRect();
@@ -92,9 +93,27 @@ QRect CurveLayer::drawSegment(double x1, double y1, double x2, double y2)
 
 void CurveLayer::clear()
 {
-    if (!m_empty) {
-        m_curves = QImage();
-        m_empty = true;
+    if (m_empty) {
+        return;
+    }
+    // Only the area the curves touched is restored, in place: clearing costs what was drawn,
+    // and the rasters keep their memory for the next curves.
+    const QRect area = m_drawnArea;
+    const bool pictureOwnsPixels = !m_background.isNull() &&
+                                   m_picture.size() == m_background.size() &&
+                                   m_picture.format() == m_background.format();
+    const auto rowBytes = static_cast<std::size_t>(area.width()) * sizeof(QRgb);
+    const auto offset = static_cast<std::size_t>(area.left()) * sizeof(QRgb);
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        std::memset(m_curves.scanLine(y) + offset, 0, rowBytes);
+        if (pictureOwnsPixels) {
+            std::memcpy(m_picture.scanLine(y) + offset, m_background.constScanLine(y) + offset,
+                        rowBytes);
+        }
+    }
+    m_empty = true;
+    m_drawnArea = QRect();
+    if (!pictureOwnsPixels) {
         composePicture();
     }
 }
@@ -115,6 +134,9 @@ void CurveLayer::setScale(qreal scale)
         QPainter painter(&rescaled);
         painter.drawImage(QRectF(QPointF(0, 0), QSizeF(m_logicalSize)), m_curves);
         m_curves = rescaled;
+        m_drawnArea = m_curves.rect();
+    } else {
+        m_curves = QImage();
     }
     m_scale = scale;
     m_background = QImage();

@@ -38,7 +38,8 @@ private:
 
     QSize m_logicalSize;
     qreal m_scale;
-    QImage m_curves; // null while empty
+    QImage m_curves; // null until the first segment
+    QRect m_drawnArea; // device pixels touched since the last clear
     QImage m_background;
     QImage m_picture;
     bool m_empty = true;
