@@ -4,8 +4,11 @@ JOBS ?= $(shell nproc)
 PACKAGES := g++ cmake make qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation
 
 PREFIX ?= $(HOME)/.local
+SANITIZE_DIR ?= build-sanitize
+SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps configure build test bench run install screenshot clean
+.PHONY: all deps configure build test test-sanitize bench run install screenshot clean
 
 all: build
 
@@ -20,6 +23,13 @@ build: configure
 
 test: build
 	@QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR) --output-on-failure -j$(JOBS)
+
+# The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer, in build-sanitize/.
+test-sanitize: deps
+	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBESCHLEUNIGUNG_SANITIZE=ON \
+		-DBESCHLEUNIGUNG_WARNINGS_AS_ERRORS=ON >/dev/null
+	@$(SANITIZE_ENV) cmake --build $(SANITIZE_DIR) -j$(JOBS)
+	@$(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j$(JOBS)
 
 bench: build
 	@for benchmark in $(BUILD_DIR)/bin/*_bench; do echo "== $$benchmark"; $$benchmark --benchmark_repetitions=5 --benchmark_report_aggregates_only=true || exit 1; done

@@ -85,7 +85,11 @@ GrafersteSeite::GrafersteSeite(std::unique_ptr<winsys::ErrorReporter> errors)
     connect(qApp, &QApplication::focusChanged, this, &GrafersteSeite::watchFocus);
 }
 
-GrafersteSeite::~GrafersteSeite() = default;
+GrafersteSeite::~GrafersteSeite()
+{
+    // Closing the window in ~QWidget moves the focus; this object is gone by then.
+    disconnect(qApp, &QApplication::focusChanged, this, &GrafersteSeite::watchFocus);
+}
 
 void GrafersteSeite::load()
 {
