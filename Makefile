@@ -8,7 +8,7 @@ SANITIZE_DIR ?= build-sanitize
 SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps configure build test test-sanitize bench run install screenshot clean
+.PHONY: all deps configure build test test-sanitize lint e2e bench run install screenshot clean
 
 all: build
 
@@ -30,6 +30,19 @@ test-sanitize: deps
 		-DBESCHLEUNIGUNG_WARNINGS_AS_ERRORS=ON >/dev/null
 	@$(SANITIZE_ENV) cmake --build $(SANITIZE_DIR) -j$(JOBS)
 	@$(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j$(JOBS)
+
+# clang-tidy (checks in .clang-tidy) and cppcheck over every source file; fails on any finding.
+lint: build
+	@scripts/install-deps clang-tidy cppcheck
+	@git ls-files '*.cpp' | xargs -P$(JOBS) -n4 clang-tidy -p $(BUILD_DIR) --quiet 2>/dev/null
+	@cppcheck --std=c++20 --library=qt --library=googletest --enable=warning,performance,portability --inline-suppr \
+		--error-exitcode=1 --quiet -j$(JOBS) -I . --suppress=missingIncludeSystem \
+		app panels plot winsys tools tests bench
+	@echo "lint: clang-tidy and cppcheck found nothing"
+
+# The real program on a virtual X display, driven with xdotool.
+e2e: build
+	@scripts/e2e
 
 bench: build
 	@for benchmark in $(BUILD_DIR)/bin/*_bench; do echo "== $$benchmark"; $$benchmark --benchmark_repetitions=5 --benchmark_report_aggregates_only=true || exit 1; done

@@ -5,8 +5,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <stdexcept>
-
 namespace {
 
 // Takes every operation and throws it away, keeping only a count so the work is not elided.
@@ -32,7 +30,7 @@ private:
     long m_count = 0;
 };
 
-void checkSegmentCount(const plot::Graph& graph, std::int16_t acceleration)
+bool hasFullLength(const plot::Graph& graph, std::int16_t acceleration)
 {
     winsys::RecordingWindowSystem recording;
     plot::plotRun(graph, acceleration, recording);
@@ -40,9 +38,7 @@ void checkSegmentCount(const plot::Graph& graph, std::int16_t acceleration)
     for (const auto& operation : recording.operations()) {
         segments += operation.kind == winsys::Operation::Kind::Segment ? 1U : 0U;
     }
-    if (acceleration == 0 && segments != 169) {
-        throw std::logic_error("a run at a = 0 must make 169 passes");
-    }
+    return acceleration != 0 || segments == 169;
 }
 
 // Arguments: index into the catalogue, acceleration.
@@ -50,7 +46,10 @@ void BM_PlotRun(benchmark::State& state)
 {
     const plot::Graph& graph = plot::graphCatalogue.at(static_cast<std::size_t>(state.range(0)));
     const auto acceleration = static_cast<std::int16_t>(state.range(1));
-    checkSegmentCount(graph, acceleration);
+    if (!hasFullLength(graph, acceleration)) {
+        state.SkipWithError("a run at a = 0 must make 169 passes");
+        return;
+    }
     DiscardingWindowSystem sink;
     for (auto _ : state) {
         plot::plotRun(graph, acceleration, sink);

@@ -37,7 +37,7 @@ double power(std::int16_t acceleration, double time)
 
 const Graph& graphForButton(GraphButton button)
 {
-    const auto found =
+    const auto* const found =
         std::find_if(graphCatalogue.begin(), graphCatalogue.end(),
                      [button](const Graph& graph) { return graph.button == button; });
     if (found == graphCatalogue.end()) {
@@ -68,8 +68,9 @@ std::int16_t largestDrawableAcceleration(const Graph& graph)
 
 const Graph& graphForPanel(int panel)
 {
-    const auto found = std::find_if(graphCatalogue.begin(), graphCatalogue.end(),
-                                    [panel](const Graph& graph) { return graph.panel == panel; });
+    const auto* const found =
+        std::find_if(graphCatalogue.begin(), graphCatalogue.end(),
+                     [panel](const Graph& graph) { return graph.panel == panel; });
     if (found == graphCatalogue.end()) {
         throw std::out_of_range("no graph for this panel");
     }

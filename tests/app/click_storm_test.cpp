@@ -47,7 +47,7 @@ TEST(ClickStormTest, TenThousandRunsCostNoMemoryAndDrawAsOneRunEach)
     }
     ASSERT_EQ(storm.window.acceleration(), accelerationCount);
     const std::size_t afterStorm = heapBytesInUse();
-    EXPECT_LT(afterStorm, afterFirstRun + 300 * 1024)
+    EXPECT_LT(afterStorm, afterFirstRun + std::size_t{300} * 1024)
         << "grew by " << (afterStorm - afterFirstRun) / 1024 << " KB";
 
     WindowDriver once;

@@ -42,7 +42,8 @@ std::optional<int> referenceConversion(std::string text)
         !whole.empty() && whole.size() <= 3 && whole[0] != '0') {
         return std::nullopt; // a German thousands group such as 1.000
     }
-    const std::string significant = whole.substr(std::min(whole.find_first_not_of('0'), whole.size()));
+    const std::string significant =
+        whole.substr(std::min(whole.find_first_not_of('0'), whole.size()));
     if (significant.size() > 5) {
         return std::nullopt;
     }
@@ -65,8 +66,10 @@ std::optional<int> referenceConversion(std::string text)
 std::string randomText(std::mt19937& random)
 {
     static const std::vector<std::string> pieces = {
-        "0", "1", "2", "3", "5", "7", "9", "00", "32767", "32768", "5", "-", "+", " ", "\t",
-        ",", ".", "a", "e", "E", "x", "&H", "€", "$", "−", "１", "²", std::string(1, '\0'),
+        "0",        "1",     "2",     "3", "5",  "7", "9",
+        "00",       "32767", "32768", "5", "-",  "+", " ",
+        "\t",       ",",     ".",     "a", "e",  "E", "x",
+        "&H",       "€",     "$",     "−", "１", "²", std::string(1, '\0'),
         "\xC2\xA0", "\xFF"};
     std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1);
     std::uniform_int_distribution<int> count(0, 8);

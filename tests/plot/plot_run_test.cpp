@@ -293,7 +293,8 @@ TEST(PlotRunTest, OverflowEndsTheRunAfterSwitchingAndHidingOnly)
         const auto run = runAndSummarize(*graph, acceleration);
         EXPECT_TRUE(run.overflow);
         ASSERT_EQ(run.operations.size(), 10U);
-        EXPECT_EQ(run.operations[graph->panel], Operation::panelVisible(graph->panel, true));
+        EXPECT_EQ(run.operations.at(static_cast<std::size_t>(graph->panel)),
+                  Operation::panelVisible(graph->panel, true));
         EXPECT_EQ(run.operations[9], Operation::shapeVisible(Shape::Shape6, graph->panel, false));
         EXPECT_TRUE(run.segments.empty());
     }
@@ -309,13 +310,13 @@ bool exactRowPasses(plot::GraphButton button, std::int64_t a, std::int64_t n)
 {
     switch (button) {
     case GraphButton::Command1: // 640 a n^2 / (2 * 480^2)
-        return 640 * a * n * n <= 264LL * 2 * 480 * 480;
+        return std::int64_t{640} * a * n * n <= 264LL * 2 * 480 * 480;
     case GraphButton::Command2: // 240 * 20 a^2 n^2 / (1000 * 480^2)
-        return 240 * 20 * a * a * n * n <= 264LL * 1000 * 480 * 480;
+        return std::int64_t{4800} * a * a * n * n <= 264LL * 1000 * 480 * 480;
     case GraphButton::Command3: // 32 a n / 480
-        return 32 * a * n <= 264LL * 480;
+        return std::int64_t{32} * a * n <= 264LL * 480;
     case GraphButton::Command4: // 24 * 2 a^2 n / (25 * 480)
-        return 24 * 2 * a * a * n <= 264LL * 25 * 480;
+        return std::int64_t{48} * a * a * n <= 264LL * 25 * 480;
     }
     return false;
 }

@@ -20,7 +20,10 @@ class InvariantSink : public winsys::WindowSystem
 public:
     void setPanelVisible(int, bool) override {}
     bool isPanelVisible(int) override { return false; }
-    void setShapeVisible(Shape shape, int, bool visible) override { state(shape).visible = visible; }
+    void setShapeVisible(Shape shape, int, bool visible) override
+    {
+        state(shape).visible = visible;
+    }
     void setShapeTop(Shape shape, int, float top) override { state(shape).top = top; }
     void setShapeLeft(Shape shape, int, float left) override { state(shape).left = left; }
     void setShapeHeight(Shape shape, int, float height) override
