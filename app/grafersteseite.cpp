@@ -2,6 +2,7 @@
 
 #include "app/error_messages.h"
 #include "app/face_button.h"
+#include "app/increment_summary.h"
 #include "app/reset.h"
 #include "panels/graph_panel.h"
 #include "plot/graph_catalogue.h"
@@ -12,9 +13,12 @@
 #include "winsys/text_to_int16.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <limits>
 #include <map>
@@ -117,6 +121,7 @@ void GrafersteSeite::createControls()
         button->setObjectName(QString::fromLatin1(entry.name));
         button->setGeometry(columnLeft, entry.top, columnWidth, entry.height);
         button->setFont(arial(entry.fontPixels));
+        button->setAccessibleName(button->text());
         m_commands[i] = button;
     }
     for (std::size_t i = 0; i < 4; ++i) {
@@ -143,6 +148,12 @@ void GrafersteSeite::createControls()
     white.setColor(QPalette::Base, Qt::white);
     m_text1->setPalette(white);
     m_text1->setAccessibleName(QStringLiteral("Beschleunigung"));
+    m_text1->installEventFilter(this);
+    m_label17->setAccessibleName(m_label17->text());
+
+    auto* copy = new QShortcut(QKeySequence::Copy, this);
+    copy->setContext(Qt::WindowShortcut);
+    connect(copy, &QShortcut::activated, this, &GrafersteSeite::copyVisiblePanel);
     m_lastConvertedText = m_text1->text();
 }
 
@@ -165,6 +176,7 @@ void GrafersteSeite::showFirstView()
         for (int number = 3; number <= 8; ++number) {
             m_windows->setShapeVisible(static_cast<winsys::Shape>(number), index, false);
         }
+        panel(index).setSummary(nothingDrawnSummary(), false);
     }
     m_commands[0]->setFocus();
 }
@@ -198,11 +210,37 @@ void GrafersteSeite::plotGraph(plot::GraphButton button)
     } catch (const winsys::RuntimeError&) {
         m_errors->reportError(overflowMessage(graph, m_acceleration));
     }
+    panel(graph.panel).setSummary(incrementSummary(graph, m_acceleration), true);
 }
 
 void GrafersteSeite::resetVisiblePanel()
 {
-    app::resetVisiblePanel(*m_windows);
+    if (const auto reset = app::resetVisiblePanel(*m_windows)) {
+        panel(*reset).setSummary(nothingDrawnSummary(), false);
+    }
+}
+
+void GrafersteSeite::copyVisiblePanel()
+{
+    // The first shown panel, as reset finds it; grab() renders at the device pixel ratio.
+    for (panels::GraphPanel* shown : m_panels) {
+        if (shown->isShown()) {
+            QGuiApplication::clipboard()->setImage(shown->grab().toImage());
+            return;
+        }
+    }
+}
+
+bool GrafersteSeite::eventFilter(QObject* watched, QEvent* event)
+{
+    // Text1 keeps Ctrl+C for its selected text; without a selection it copies the panel.
+    if (watched == m_text1 && event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) &&
+        !m_text1->hasSelectedText()) {
+        event->ignore();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace app

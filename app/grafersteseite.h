@@ -55,7 +55,12 @@ private:
     void plotGraph(plot::GraphButton button);
     void resetVisiblePanel();
     void watchFocus(QWidget* old, QWidget* now);
+    void copyVisiblePanel();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     std::array<panels::GraphPanel*, 4> m_panels{};
     std::array<QPushButton*, 6> m_commands{}; // Command1 .. Command6
     QLabel* m_label17 = nullptr;

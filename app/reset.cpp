@@ -6,7 +6,7 @@
 
 namespace app {
 
-void resetVisiblePanel(winsys::WindowSystem& windows)
+std::optional<int> resetVisiblePanel(winsys::WindowSystem& windows)
 {
     using winsys::Shape;
     for (int panel = 0; panel < winsys::panelCount; ++panel) {
@@ -18,8 +18,9 @@ void resetVisiblePanel(winsys::WindowSystem& windows)
             windows.setShapeVisible(marker, panel, false);
         }
         windows.clearPanel(panel);
-        return;
+        return panel;
     }
+    return std::nullopt;
 }
 
 } // namespace app

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 namespace winsys {
 class WindowSystem;
 }
@@ -7,7 +9,8 @@ class WindowSystem;
 namespace app {
 
 // What "zurücksetzen" does: finds the first shown panel in the order 0, 1, 2, 3, hides its
-// dots and bars and clears its curves. With no panel shown it does nothing.
-void resetVisiblePanel(winsys::WindowSystem& windows);
+// dots and bars and clears its curves. With no panel shown it does nothing. Returns the
+// index of the panel reset, if any.
+std::optional<int> resetVisiblePanel(winsys::WindowSystem& windows);
 
 } // namespace app

@@ -4,6 +4,7 @@
 #include "panels/panel_contents.h"
 #include "panels/panel_controls.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -82,6 +83,17 @@ void GraphPanel::ensureLayers()
     m_curves.setScale(scale);
     if (!m_curves.hasBackground()) {
         m_curves.setBackground(renderStaticDiagram(scale));
+    }
+}
+
+void GraphPanel::setSummary(const QString& summary, bool announce)
+{
+    setToolTip(summary);
+    setAccessibleDescription(summary);
+    if (announce) {
+        QAccessibleEvent alert(this, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+        emit announced(summary);
     }
 }
 

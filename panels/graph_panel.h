@@ -38,7 +38,15 @@ public:
     void clearCurves();
     bool hasCurves() const { return !m_curves.isEmpty(); }
 
+    // What the panel shows, in words: its tooltip and accessible description. With announce
+    // the text is also sent to assistive technology as an alert, to be read out.
+    void setSummary(const QString& summary, bool announce);
+
     QSize sizeHint() const override { return {233, 333}; }
+
+signals:
+    // Sent with each announcement, alongside the accessibility alert.
+    void announced(const QString& summary);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,0 +1,66 @@
+#include "app/increment_summary.h"
+
+#include "plot/graph_catalogue.h"
+#include "plot/increments.h"
+
+#include <QLocale>
+
+#include <cmath>
+
+namespace app {
+
+namespace {
+
+const QString separator = QStringLiteral(" · ");
+
+// Four significant digits, decimal comma, no thousands separator: 0,025 or 1638.
+QString germanNumber(double value)
+{
+    QLocale german(QLocale::German, QLocale::Germany);
+    german.setNumberOptions(QLocale::OmitGroupSeparator);
+    return german.toString(value, 'g', 4);
+}
+
+QString interval(const QString& span, const std::optional<double>& growth)
+{
+    return QStringLiteral("Zuwachs %1: %2")
+        .arg(span, growth ? germanNumber(*growth) : QStringLiteral("nicht erreicht"));
+}
+
+QString ratio(double early, double late)
+{
+    if (early == 0.0) {
+        return QStringLiteral("kein Zuwachs");
+    }
+    return QStringLiteral("Verhältnis 1 : %1")
+        .arg(germanNumber(std::round(late / early * 1000.0) / 1000.0));
+}
+
+} // namespace
+
+QString incrementSummary(const plot::Graph& graph, std::int16_t acceleration)
+{
+    const QString start = QStringLiteral("a = %1").arg(acceleration);
+    const plot::Increments increments = plot::incrementsOfRun(graph, acceleration);
+    if (increments.overflow) {
+        const int largest = plot::largestDrawableAcceleration(graph);
+        return start + separator +
+               QStringLiteral("nichts gezeichnet: Überlauf, dieser Graph zeichnet nur "
+                              "Beschleunigungen von -%1 bis %1")
+                   .arg(largest);
+    }
+    QString text = start + separator + interval(QStringLiteral("0 bis 0,05"), increments.early) +
+                   separator + interval(QStringLiteral("0,15 bis 0,2"), increments.late) +
+                   separator;
+    if (increments.early && increments.late) {
+        return text + ratio(*increments.early, *increments.late);
+    }
+    return text + QStringLiteral("die Kurve verlässt das Diagramm vorher");
+}
+
+QString nothingDrawnSummary()
+{
+    return QStringLiteral("Nichts gezeichnet");
+}
+
+} // namespace app

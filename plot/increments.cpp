@@ -1,0 +1,76 @@
+#include "plot/increments.h"
+
+#include "plot/graph_catalogue.h"
+#include "plot/plot_run.h"
+#include "winsys/runtime_error.h"
+#include "winsys/window_system.h"
+
+namespace plot {
+
+namespace {
+
+// Counts how often each bar's Height is set: once for the first bar when it is complete,
+// twice for the second (its interim state at column 104, then the final one at 128).
+class BarCounter : public winsys::WindowSystem
+{
+public:
+    void setPanelVisible(int, bool) override {}
+    bool isPanelVisible(int) override { return false; }
+    void setShapeVisible(winsys::Shape, int, bool) override {}
+    void setShapeTop(winsys::Shape, int, float) override {}
+    void setShapeLeft(winsys::Shape, int, float) override {}
+    void setShapeHeight(winsys::Shape shape, int, float) override
+    {
+        ++(shape == winsys::Shape::Shape7 ? firstBarHeights : secondBarHeights);
+    }
+    void drawSegment(int, float, float, float, float) override {}
+    void clearPanel(int) override {}
+
+    int firstBarHeights = 0;
+    int secondBarHeights = 0;
+};
+
+} // namespace
+
+int pixelsPerAxisUnit(const Graph& graph)
+{
+    switch (graph.button) {
+    case GraphButton::Command1:
+        return 640; // "0,1" every 64 rows
+    case GraphButton::Command2:
+        return 120; // "0,2" every 24 rows
+    case GraphButton::Command3:
+        return 32; // "1" every 32 rows
+    case GraphButton::Command4:
+        return 24; // "1" every 24 rows
+    }
+    return graph.verticalFactor;
+}
+
+Increments incrementsOfRun(const Graph& graph, std::int16_t acceleration)
+{
+    Increments increments;
+    BarCounter bars;
+    try {
+        plotRun(graph, acceleration, bars);
+    } catch (const winsys::RuntimeError&) {
+        increments.overflow = true;
+        return increments;
+    }
+    // Rows are k * q pixels above the base row; the axis reads pixels / pixelsPerAxisUnit.
+    const double axisUnitsPerQuantity =
+        static_cast<double>(graph.verticalFactor) / pixelsPerAxisUnit(graph);
+    const auto growth = [&](double from, double to) {
+        return (graph.value(acceleration, to) - graph.value(acceleration, from)) *
+               axisUnitsPerQuantity;
+    };
+    if (bars.firstBarHeights == 1) {
+        increments.early = growth(0.0, 0.05);
+    }
+    if (bars.secondBarHeights == 2) {
+        increments.late = growth(0.15, 0.2);
+    }
+    return increments;
+}
+
+} // namespace plot
