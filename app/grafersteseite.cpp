@@ -21,7 +21,6 @@
 #include <QShortcut>
 
 #include <limits>
-#include <map>
 
 namespace app {
 
@@ -52,18 +51,12 @@ const ButtonEntry buttons[] = {
     {"Command6", "Ende", 296, 33, 16},
 };
 
-// Arial at a size in logical pixels; one shared object per size, so its resolved font engine
-// is looked up once.
-const QFont& arial(int pixelSize)
+// Arial at a size in logical pixels.
+QFont arial(int pixelSize)
 {
-    static std::map<int, QFont> fonts;
-    auto found = fonts.find(pixelSize);
-    if (found == fonts.end()) {
-        QFont font(QStringLiteral("Arial"));
-        font.setPixelSize(pixelSize);
-        found = fonts.emplace(pixelSize, font).first;
-    }
-    return found->second;
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixelSize);
+    return font;
 }
 
 } // namespace
