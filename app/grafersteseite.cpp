@@ -100,9 +100,7 @@ panels::GraphPanel& GrafersteSeite::panel(int index) const
 
 void GrafersteSeite::createPanels()
 {
-    for (int index = 0; index < winsys::panelCount; ++index) {
-        m_panels[static_cast<std::size_t>(index)] = new panels::GraphPanel(index, this);
-    }
+    m_panels = panels::createGraphPanels(this);
     m_windows = std::make_unique<winsys::QtWindowSystem>(m_panels);
 }
 

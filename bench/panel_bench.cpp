@@ -13,19 +13,10 @@
 
 namespace {
 
-std::array<panels::GraphPanel*, winsys::panelCount> createPanels(QWidget& window)
-{
-    std::array<panels::GraphPanel*, winsys::panelCount> created{};
-    for (int index = 0; index < winsys::panelCount; ++index) {
-        created[static_cast<std::size_t>(index)] = new panels::GraphPanel(index, &window);
-    }
-    return created;
-}
-
 struct PanelSet
 {
     QWidget window;
-    std::array<panels::GraphPanel*, winsys::panelCount> panels = createPanels(window);
+    panels::PanelArray panels = panels::createGraphPanels(&window);
     winsys::QtWindowSystem windows{panels};
 };
 

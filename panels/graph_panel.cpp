@@ -22,6 +22,15 @@ GraphPanel::GraphPanel(int index, QWidget* parent)
     createControls();
 }
 
+PanelArray createGraphPanels(QWidget* parent)
+{
+    PanelArray created{};
+    for (int index = 0; index < winsys::panelCount; ++index) {
+        created[static_cast<std::size_t>(index)] = new GraphPanel(index, parent);
+    }
+    return created;
+}
+
 void GraphPanel::createControls()
 {
     const PanelContents& contents = panelContents(m_index);

@@ -68,4 +68,9 @@ private:
     CurveLayer m_curves;
 };
 
+using PanelArray = std::array<GraphPanel*, winsys::panelCount>;
+
+// Picture1(0) to Picture1(3), all at (0, 0) of the parent, which owns them.
+PanelArray createGraphPanels(QWidget* parent);
+
 } // namespace panels

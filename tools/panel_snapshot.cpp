@@ -61,10 +61,7 @@ int main(int argc, char** argv)
 
     QApplication application(argc, argv);
     QWidget window;
-    std::array<panels::GraphPanel*, winsys::panelCount> graphPanels{};
-    for (int index = 0; index < winsys::panelCount; ++index) {
-        graphPanels[static_cast<std::size_t>(index)] = new panels::GraphPanel(index, &window);
-    }
+    const panels::PanelArray graphPanels = panels::createGraphPanels(&window);
     winsys::QtWindowSystem windows(graphPanels);
     const plot::Graph& graph = plot::graphForButton(*button);
     for (std::int16_t acceleration : accelerations) {

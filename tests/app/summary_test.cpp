@@ -87,10 +87,7 @@ TEST(SummaryTest, NothingAppearsOnThePanelItself)
     WindowDriver driver;
     driver.click("Command1");
     QWidget bare;
-    std::array<panels::GraphPanel*, 4> graphPanels{};
-    for (int index = 0; index < 4; ++index) {
-        graphPanels[static_cast<std::size_t>(index)] = new panels::GraphPanel(index, &bare);
-    }
+    const panels::PanelArray graphPanels = panels::createGraphPanels(&bare);
     winsys::QtWindowSystem windows(graphPanels);
     plot::plotRun(plot::graphForButton(plot::GraphButton::Command1), 20, windows);
     EXPECT_EQ(driver.window.panel(3).grab().toImage(), graphPanels[3]->grab().toImage());

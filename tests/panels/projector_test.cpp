@@ -46,10 +46,7 @@ double contrast(const QColor& a, const QColor& b)
 TEST(ProjectorTest, CurveDotsAndBarsStayDistinguishableAtHalfContrast)
 {
     QWidget window;
-    std::array<GraphPanel*, 4> graphPanels{};
-    for (int index = 0; index < 4; ++index) {
-        graphPanels[static_cast<std::size_t>(index)] = new GraphPanel(index, &window);
-    }
+    const panels::PanelArray graphPanels = panels::createGraphPanels(&window);
     winsys::QtWindowSystem windows(graphPanels);
     plot::plotRun(plot::graphForButton(plot::GraphButton::Command1), 20, windows);
     const QImage image = panels::testing::renderPanel(*graphPanels[3]);

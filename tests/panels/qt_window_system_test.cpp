@@ -27,10 +27,8 @@ class QtWindowSystemTest : public ::testing::Test
 protected:
     QtWindowSystemTest()
     {
-        for (int index = 0; index < 4; ++index) {
-            panels[static_cast<std::size_t>(index)] = new GraphPanel(index, &window);
-        }
-        windows = std::make_unique<winsys::QtWindowSystem>(panels);
+        graphPanels = panels::createGraphPanels(&window);
+        windows = std::make_unique<winsys::QtWindowSystem>(graphPanels);
     }
 
     void run(plot::GraphButton button, std::int16_t acceleration)
@@ -38,10 +36,10 @@ protected:
         plot::plotRun(plot::graphForButton(button), acceleration, *windows);
     }
 
-    GraphPanel& panel(int index) { return *panels[static_cast<std::size_t>(index)]; }
+    GraphPanel& panel(int index) { return *graphPanels[static_cast<std::size_t>(index)]; }
 
     QWidget window;
-    std::array<GraphPanel*, 4> panels{};
+    panels::PanelArray graphPanels{};
     std::unique_ptr<winsys::QtWindowSystem> windows;
 };
 

@@ -22,10 +22,7 @@ using panels::GraphPanel;
 TEST(WholeRangePanelTest, EveryAccelerationDrawsWithoutFailing)
 {
     QWidget window;
-    std::array<GraphPanel*, 4> graphPanels{};
-    for (int index = 0; index < 4; ++index) {
-        graphPanels[static_cast<std::size_t>(index)] = new GraphPanel(index, &window);
-    }
+    const panels::PanelArray graphPanels = panels::createGraphPanels(&window);
     winsys::QtWindowSystem windows(graphPanels);
     QElapsedTimer timer;
     timer.start();
@@ -46,7 +43,8 @@ TEST(WholeRangePanelTest, EveryAccelerationDrawsWithoutFailing)
     }
     // E kin overflows for |a| >= 182, P for |a| >= 128.
     EXPECT_EQ(overflows, (65536 - 363) + (65536 - 255));
-    std::printf("262144 runs through the Qt panels in %.1f s\n", static_cast<double>(timer.elapsed()) / 1000.0);
+    std::printf("262144 runs through the Qt panels in %.1f s\n",
+                static_cast<double>(timer.elapsed()) / 1000.0);
 }
 
 } // namespace

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "winsys/window_system.h"
+
+namespace winsys {
+
+// Does nothing and reports every panel hidden: a base for observers of a plot run that
+// override only the operations they watch.
+class IgnoringWindowSystem : public WindowSystem
+{
+public:
+    void setPanelVisible(int, bool) override {}
+    bool isPanelVisible(int) override { return false; }
+    void setShapeVisible(Shape, int, bool) override {}
+    void setShapeTop(Shape, int, float) override {}
+    void setShapeLeft(Shape, int, float) override {}
+    void setShapeHeight(Shape, int, float) override {}
+    void drawSegment(int, float, float, float, float) override {}
+    void clearPanel(int) override {}
+};
+
+} // namespace winsys
