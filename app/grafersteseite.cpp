@@ -4,6 +4,7 @@
 #include "app/face_button.h"
 #include "app/increment_summary.h"
 #include "app/reset.h"
+#include "panels/arial_font.h"
 #include "panels/graph_panel.h"
 #include "plot/graph_catalogue.h"
 #include "plot/plot_run.h"
@@ -50,14 +51,6 @@ const ButtonEntry buttons[] = {
     {"Command5", "zurücksetzen", 160, 25, 12},
     {"Command6", "Ende", 296, 33, 16},
 };
-
-// Arial at a size in logical pixels.
-QFont arial(int pixelSize)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixelSize);
-    return font;
-}
 
 } // namespace
 
@@ -111,7 +104,7 @@ void GrafersteSeite::createControls()
         auto* button = new FaceButton(QString::fromUtf8(entry.caption), buttonFace, this);
         button->setObjectName(QString::fromLatin1(entry.name));
         button->setGeometry(columnLeft, entry.top, columnWidth, entry.height);
-        button->setFont(arial(entry.fontPixels));
+        button->setFont(panels::arialFont(entry.fontPixels));
         button->setAccessibleName(button->text());
         m_commands[i] = button;
     }
@@ -126,15 +119,17 @@ void GrafersteSeite::createControls()
     m_label17 = new QLabel(QStringLiteral("Hier können Sie die Be- schleunigung ändern:"), this);
     m_label17->setObjectName(QStringLiteral("Label17"));
     m_label17->setGeometry(columnLeft, 192, columnWidth, 65);
-    m_label17->setFont(arial(12));
+    m_label17->setFont(panels::arialFont(12));
     m_label17->setWordWrap(true);
     m_label17->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    m_text1 = new QLineEdit(QStringLiteral("20"), this);
+    // The font comes before the text, so that the text is laid out once, in its own font.
+    m_text1 = new QLineEdit(this);
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->setGeometry(columnLeft, 264, columnWidth, 25);
-    m_text1->setFont(arial(13));
+    m_text1->setFont(panels::arialFont(13));
     m_text1->setMaxLength(std::numeric_limits<int>::max());
+    m_text1->setText(QStringLiteral("20"));
     QPalette white = m_text1->palette();
     white.setColor(QPalette::Base, Qt::white);
     m_text1->setPalette(white);

@@ -4,6 +4,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace panels {
@@ -40,9 +41,16 @@ void DevicePixelPainter::fill(const QRect& deviceRect, const QColor& colour)
 
 void DevicePixelPainter::mask(const QRect& deviceRect, const QColor& colour)
 {
+    // A raster-op fill of more than about 96 rows is split by Qt over its GUI thread pool; for
+    // areas this small, starting the pool and handing rows over costs far more than the fill.
+    // Strips of 64 rows stay on this thread.
+    constexpr int stripRows = 64;
     const QPainter::CompositionMode previous = m_painter.compositionMode();
     m_painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-    m_painter.fillRect(deviceRect, colour);
+    for (int top = deviceRect.top(); top <= deviceRect.bottom(); top += stripRows) {
+        const int rows = std::min(stripRows, deviceRect.bottom() + 1 - top);
+        m_painter.fillRect(QRect(deviceRect.left(), top, deviceRect.width(), rows), colour);
+    }
     m_painter.setCompositionMode(previous);
 }
 

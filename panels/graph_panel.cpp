@@ -132,8 +132,13 @@ void GraphPanel::paintEvent(QPaintEvent* event)
 {
     ensureLayers();
     QPainter painter(this);
+    // One rectangle at a time: under a clip of many rectangles Qt blends the picture row by
+    // row and hands tall areas to its thread pool, which costs more than the copy itself.
+    for (const QRect& area : event->region()) {
+        painter.setClipRect(area);
+        painter.drawImage(QPoint(0, 0), m_curves.picture());
+    }
     painter.setClipRegion(event->region());
-    painter.drawImage(QPoint(0, 0), m_curves.picture());
     // Bars mask what lies beneath, the curve included; dots cover everything.
     DevicePixelPainter pixels(painter, m_curves.scale());
     for (const PanelShape* marker : m_markers) {

@@ -1,5 +1,6 @@
 #include "panels/panel_controls.h"
 
+#include "panels/arial_font.h"
 #include "panels/device_pixel_painter.h"
 #include "panels/pixel_geometry.h"
 
@@ -17,14 +18,6 @@ namespace {
 QString fromUtf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QFont arial(int pixelSize, QFont::Weight weight)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixelSize);
-    font.setWeight(weight);
-    return font;
 }
 
 int roundToPixel(float value)
@@ -69,13 +62,13 @@ int halfCapHeight(LabelFont kind, const QFont& font)
 // shares one lookup.
 const QFont& tickFont()
 {
-    static const QFont font = arial(11, QFont::Normal);
+    static const QFont font = arialFont(11);
     return font;
 }
 
 const QFont& captionFont()
 {
-    static const QFont font = arial(16, QFont::Bold);
+    static const QFont font = arialFont(16, QFont::Bold);
     return font;
 }
 

@@ -4,6 +4,7 @@
 #include "panels/panel_contents.h"
 #include "panels/panel_controls.h"
 
+#include <QRegion>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -234,6 +235,37 @@ TEST(GraphPanelCurveTest, CurvesSurviveRepaintsButNotHideAndShow)
 
     panel.clearCurves();
     EXPECT_EQ(renderPanel(panel), empty) << "after clear";
+}
+
+TEST(GraphPanelCurveTest, RepaintOfManyRectanglesPaintsEachOfThemAsAWholePaint)
+{
+    GraphPanel panel(3);
+    hideMarkers(panel);
+    panel.drawSegment(32, 296, 200, 20);
+    panel.shape(Shape::Shape7)->setShown(true);
+    panel.shape(Shape::Shape7)->setTop(296);
+    panel.shape(Shape::Shape7)->setHeight(-250);
+    panel.shape(Shape::Shape3)->setShown(true);
+    const QImage whole = renderPanel(panel);
+
+    QRegion region;
+    region += QRect(0, 0, 60, 40);
+    region += QRect(100, 30, 50, 280);
+    region += QRect(20, 200, 200, 10);
+    ASSERT_GT(region.rectCount(), 2);
+    QImage part(whole.size(), whole.format());
+    part.fill(Qt::magenta);
+    panel.render(&part, QPoint(), region);
+
+    int wrong = 0;
+    for (int y = 0; y < whole.height(); ++y) {
+        for (int x = 0; x < whole.width(); ++x) {
+            const QRgb expected =
+                region.contains(QPoint(x, y)) ? whole.pixel(x, y) : QColor(Qt::magenta).rgb();
+            wrong += part.pixel(x, y) != expected ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(wrong, 0);
 }
 
 TEST(GraphPanelCurveTest, ClearKeepsDotsAndBarsAsTheyWere)
