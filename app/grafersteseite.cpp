@@ -105,7 +105,6 @@ void GrafersteSeite::createControls()
         button->setObjectName(QString::fromLatin1(entry.name));
         button->setGeometry(columnLeft, entry.top, columnWidth, entry.height);
         button->setFont(panels::arialFont(entry.fontPixels));
-        button->setAccessibleName(button->text());
         m_commands[i] = button;
     }
     for (std::size_t i = 0; i < 4; ++i) {
@@ -133,9 +132,9 @@ void GrafersteSeite::createControls()
     QPalette white = m_text1->palette();
     white.setColor(QPalette::Base, Qt::white);
     m_text1->setPalette(white);
+    // Buttons and Label17 are named by their own text; the box has none of its own.
     m_text1->setAccessibleName(QStringLiteral("Beschleunigung"));
     m_text1->installEventFilter(this);
-    m_label17->setAccessibleName(m_label17->text());
 
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     copy->setContext(Qt::WindowShortcut);
