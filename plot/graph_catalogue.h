@@ -21,6 +21,10 @@ struct Graph
     std::string_view formulaLabel; // UTF-8 caption of the panel's formula label
     ValueFormula value;
     int verticalFactor; // pixels per unit of q: row = 296 - verticalFactor * q
+    // Pixels per unit of the value axis, as its tick labels read: "0,1" every 64 rows for s,
+    // "0,2" every 24 for E kin (its axis reads twice the plotted quantity), "1" every 32 for v
+    // and every 24 for P.
+    int axisPixelsPerUnit;
 };
 
 // ((a * t) * t) / 2
@@ -35,10 +39,10 @@ double power(std::int16_t acceleration, double time);
 // The panel index does not follow the button order: each panel's axes and formula label
 // belong to its own graph.
 inline constexpr std::array<Graph, 4> graphCatalogue{{
-    {GraphButton::Command1, "s", 3, "s  =  0,5a * t²", &distance, 640},
-    {GraphButton::Command2, "E kin", 2, "E kin  =  0,5m * v²", &kineticEnergy, 240},
-    {GraphButton::Command3, "v", 0, "v   =   a * t", &velocity, 32},
-    {GraphButton::Command4, "P", 1, "P  =  m * a * v", &power, 24},
+    {GraphButton::Command1, "s", 3, "s  =  0,5a * t²", &distance, 640, 640},
+    {GraphButton::Command2, "E kin", 2, "E kin  =  0,5m * v²", &kineticEnergy, 240, 120},
+    {GraphButton::Command3, "v", 0, "v   =   a * t", &velocity, 32, 32},
+    {GraphButton::Command4, "P", 1, "P  =  m * a * v", &power, 24, 24},
 }};
 
 const Graph& graphForButton(GraphButton button);

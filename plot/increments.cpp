@@ -25,21 +25,6 @@ public:
 
 } // namespace
 
-int pixelsPerAxisUnit(const Graph& graph)
-{
-    switch (graph.button) {
-    case GraphButton::Command1:
-        return 640; // "0,1" every 64 rows
-    case GraphButton::Command2:
-        return 120; // "0,2" every 24 rows
-    case GraphButton::Command3:
-        return 32; // "1" every 32 rows
-    case GraphButton::Command4:
-        return 24; // "1" every 24 rows
-    }
-    return graph.verticalFactor;
-}
-
 Increments incrementsOfRun(const Graph& graph, std::int16_t acceleration)
 {
     Increments increments;
@@ -50,9 +35,9 @@ Increments incrementsOfRun(const Graph& graph, std::int16_t acceleration)
         increments.overflow = true;
         return increments;
     }
-    // Rows are k * q pixels above the base row; the axis reads pixels / pixelsPerAxisUnit.
+    // Rows are k * q pixels above the base row; the axis reads pixels / axisPixelsPerUnit.
     const double axisUnitsPerQuantity =
-        static_cast<double>(graph.verticalFactor) / pixelsPerAxisUnit(graph);
+        static_cast<double>(graph.verticalFactor) / graph.axisPixelsPerUnit;
     const auto growth = [&](double from, double to) {
         return (graph.value(acceleration, to) - graph.value(acceleration, from)) *
                axisUnitsPerQuantity;

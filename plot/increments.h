@@ -17,10 +17,6 @@ struct Increments
     std::optional<double> late;
 };
 
-// Pixels per unit of the value axis, as the panel's tick labels read: 640 for s, 120 for
-// E kin (whose axis reads twice the plotted quantity), 32 for v, 24 for P.
-int pixelsPerAxisUnit(const Graph& graph);
-
 // Runs the graph's plot run without a window to see which bars it completes, and computes
 // the increments from the value formula in double precision.
 Increments incrementsOfRun(const Graph& graph, std::int16_t acceleration);

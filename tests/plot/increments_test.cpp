@@ -58,8 +58,8 @@ TEST(IncrementsTest, AgreeWithTheBarHeights)
 {
     const auto& graph = plot::graphForButton(GraphButton::Command1);
     const plot::Increments increments = plot::incrementsOfRun(graph, 20);
-    EXPECT_NEAR(*increments.early * plot::pixelsPerAxisUnit(graph), 16.0, 1e-9);
-    EXPECT_NEAR(*increments.late * plot::pixelsPerAxisUnit(graph), 112.0, 1e-9);
+    EXPECT_NEAR(*increments.early * graph.axisPixelsPerUnit, 16.0, 1e-9);
+    EXPECT_NEAR(*increments.late * graph.axisPixelsPerUnit, 112.0, 1e-9);
 }
 
 } // namespace
