@@ -25,7 +25,7 @@ std::string shortened(std::string_view text)
 
 std::string overflowMessage(const plot::Graph& graph, std::int16_t acceleration)
 {
-    const std::string largest = std::to_string(plot::largestDrawableAcceleration(graph));
+    const std::string largest = std::to_string(graph.largestAcceleration);
     return "Überlauf (Fehler 6): Mit a = " + std::to_string(acceleration) +
            " wird die Rechnung für „" + std::string(graph.buttonCaption) +
            "“ zu groß, es wurde nichts gezeichnet. Dieser Graph kann " + "Beschleunigungen von -" +

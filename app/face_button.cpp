@@ -1,5 +1,7 @@
 #include "app/face_button.h"
 
+#include "panels/colours.h"
+
 #include <QPainter>
 
 namespace app {
@@ -20,9 +22,9 @@ void FaceButton::paintEvent(QPaintEvent* /*event*/)
     painter.fillRect(frame, m_face);
 
     // Two-pixel bevel: light above and left, dark below and right; swapped while pressed.
-    const QColor outerLight = sunken ? QColor(Qt::black) : QColor(Qt::white);
-    const QColor outerDark = sunken ? QColor(Qt::white) : QColor(Qt::black);
-    const QColor innerDark = QColor(128, 128, 128);
+    const QColor outerLight(sunken ? panels::black : panels::white);
+    const QColor outerDark(sunken ? panels::white : panels::black);
+    const QColor innerDark(panels::gridGrey);
     const int right = frame.right();
     const int bottom = frame.bottom();
     painter.fillRect(0, 0, frame.width(), 1, outerLight);

@@ -3,13 +3,14 @@
 #include "app/error_messages.h"
 #include "app/face_button.h"
 #include "app/increment_summary.h"
-#include "app/reset.h"
+#include "app/message_box_error_reporter.h"
 #include "panels/arial_font.h"
+#include "panels/colours.h"
 #include "panels/graph_panel.h"
+#include "panels/qt_window_system.h"
 #include "plot/graph_catalogue.h"
 #include "plot/plot_run.h"
-#include "winsys/qt/message_box_error_reporter.h"
-#include "winsys/qt/qt_window_system.h"
+#include "plot/reset.h"
 #include "winsys/runtime_error.h"
 #include "winsys/text_to_int16.h"
 
@@ -22,13 +23,13 @@
 #include <QShortcut>
 
 #include <limits>
+#include <optional>
 
 namespace app {
 
 namespace {
 
 constexpr std::int16_t startAcceleration = 20;
-const QColor buttonFace(255, 255, 128);
 
 // Every control of the right-hand column stands at column 248 and is 81 pixels wide.
 constexpr int columnLeft = 248;
@@ -43,14 +44,24 @@ struct ButtonEntry
     int fontPixels; // Arial 12 pt or 9 pt at 96 dots per inch
 };
 
-const ButtonEntry buttons[] = {
+const ButtonEntry graphButtons[] = {
     {"Command1", "s", 0, 33, 16},
     {"Command2", "E kin", 40, 33, 16},
     {"Command3", "v", 80, 33, 16},
     {"Command4", "P", 120, 33, 16},
-    {"Command5", "zurücksetzen", 160, 25, 12},
-    {"Command6", "Ende", 296, 33, 16},
 };
+const ButtonEntry command5 = {"Command5", "zurücksetzen", 160, 25, 12};
+const ButtonEntry command6 = {"Command6", "Ende", 296, 33, 16};
+
+QPushButton* createButton(const ButtonEntry& entry, QWidget* window)
+{
+    auto* button =
+        new FaceButton(QString::fromUtf8(entry.caption), QColor(panels::buttonFace), window);
+    button->setObjectName(QString::fromLatin1(entry.name));
+    button->setGeometry(columnLeft, entry.top, columnWidth, entry.height);
+    button->setFont(panels::arialFont(entry.fontPixels));
+    return button;
+}
 
 } // namespace
 
@@ -66,11 +77,14 @@ GrafersteSeite::GrafersteSeite(std::unique_ptr<winsys::ErrorReporter> errors)
     setAutoFillBackground(true);
 
     createPanels();
-    createControls();
+    createButtons();
+    createInstruction();
+    createText1();
+    createCopyShortcut();
     chainTabOrder();
     showFirstView();
     if (!m_errors) {
-        m_errors = std::make_unique<winsys::MessageBoxErrorReporter>(this);
+        m_errors = std::make_unique<MessageBoxErrorReporter>(this);
     }
     connect(qApp, &QApplication::focusChanged, this, &GrafersteSeite::watchFocus);
 }
@@ -94,34 +108,35 @@ panels::GraphPanel& GrafersteSeite::panel(int index) const
 void GrafersteSeite::createPanels()
 {
     m_panels = panels::createGraphPanels(this);
-    m_windows = std::make_unique<winsys::QtWindowSystem>(m_panels);
+    m_windows = std::make_unique<panels::QtWindowSystem>(m_panels);
 }
 
-void GrafersteSeite::createControls()
+void GrafersteSeite::createButtons()
 {
-    for (std::size_t i = 0; i < std::size(buttons); ++i) {
-        const ButtonEntry& entry = buttons[i];
-        auto* button = new FaceButton(QString::fromUtf8(entry.caption), buttonFace, this);
-        button->setObjectName(QString::fromLatin1(entry.name));
-        button->setGeometry(columnLeft, entry.top, columnWidth, entry.height);
-        button->setFont(panels::arialFont(entry.fontPixels));
-        m_commands[i] = button;
-    }
-    for (std::size_t i = 0; i < 4; ++i) {
+    for (std::size_t i = 0; i < m_graphButtons.size(); ++i) {
+        m_graphButtons[i] = createButton(graphButtons[i], this);
         const auto graphButton = static_cast<plot::GraphButton>(i);
-        connect(m_commands[i], &QPushButton::clicked, this,
+        connect(m_graphButtons[i], &QPushButton::clicked, this,
                 [this, graphButton] { plotGraph(graphButton); });
     }
-    connect(m_commands[4], &QPushButton::clicked, this, &GrafersteSeite::resetVisiblePanel);
-    connect(m_commands[5], &QPushButton::clicked, this, &QWidget::close);
+    m_command5 = createButton(command5, this);
+    connect(m_command5, &QPushButton::clicked, this, &GrafersteSeite::resetVisiblePanel);
+    m_command6 = createButton(command6, this);
+    connect(m_command6, &QPushButton::clicked, this, &QWidget::close);
+}
 
+void GrafersteSeite::createInstruction()
+{
     m_label17 = new QLabel(QStringLiteral("Hier können Sie die Be- schleunigung ändern:"), this);
     m_label17->setObjectName(QStringLiteral("Label17"));
     m_label17->setGeometry(columnLeft, 192, columnWidth, 65);
     m_label17->setFont(panels::arialFont(12));
     m_label17->setWordWrap(true);
     m_label17->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
 
+void GrafersteSeite::createText1()
+{
     // The font comes before the text, so that the text is laid out once, in its own font.
     m_text1 = new QLineEdit(this);
     m_text1->setObjectName(QStringLiteral("Text1"));
@@ -130,24 +145,28 @@ void GrafersteSeite::createControls()
     m_text1->setMaxLength(std::numeric_limits<int>::max());
     m_text1->setText(QStringLiteral("20"));
     QPalette white = m_text1->palette();
-    white.setColor(QPalette::Base, Qt::white);
+    white.setColor(QPalette::Base, QColor(panels::white));
     m_text1->setPalette(white);
     // Buttons and Label17 are named by their own text; the box has none of its own.
     m_text1->setAccessibleName(QStringLiteral("Beschleunigung"));
     m_text1->installEventFilter(this);
+    m_lastConvertedText = m_text1->text();
+}
 
+void GrafersteSeite::createCopyShortcut()
+{
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     copy->setContext(Qt::WindowShortcut);
     connect(copy, &QShortcut::activated, this, &GrafersteSeite::copyVisiblePanel);
-    m_lastConvertedText = m_text1->text();
 }
 
 void GrafersteSeite::chainTabOrder()
 {
     // Command1 .. Command4, the panels 1, 0, 2, 3, Text1, Command5, Command6.
-    const std::array<QWidget*, 11> order = {
-        m_commands[0], m_commands[1], m_commands[2], m_commands[3], m_panels[1],  m_panels[0],
-        m_panels[2],   m_panels[3],   m_text1,       m_commands[4], m_commands[5]};
+    const std::array<QWidget*, 11> order = {m_graphButtons[0], m_graphButtons[1], m_graphButtons[2],
+                                            m_graphButtons[3], m_panels[1],       m_panels[0],
+                                            m_panels[2],       m_panels[3],       m_text1,
+                                            m_command5,        m_command6};
     for (std::size_t i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
@@ -158,12 +177,12 @@ void GrafersteSeite::showFirstView()
     // The s-panel, empty and without its markers, until the learner plots something.
     for (int index = 0; index < winsys::panelCount; ++index) {
         m_windows->setPanelVisible(index, index == 3);
-        for (int number = 3; number <= 8; ++number) {
-            m_windows->setShapeVisible(static_cast<winsys::Shape>(number), index, false);
+        for (winsys::Shape marker : winsys::markerShapes) {
+            m_windows->setShapeVisible(marker, index, false);
         }
         panel(index).setSummary(nothingDrawnSummary(), false);
     }
-    m_commands[0]->setFocus();
+    m_graphButtons[0]->setFocus();
 }
 
 void GrafersteSeite::watchFocus(QWidget* old, QWidget* now)
@@ -190,17 +209,21 @@ void GrafersteSeite::validateText1()
 void GrafersteSeite::plotGraph(plot::GraphButton button)
 {
     const plot::Graph& graph = plot::graphForButton(button);
+    std::optional<plot::RunResult> run;
     try {
-        plot::plotRun(graph, m_acceleration, *m_windows);
+        run = plot::plotRun(graph, m_acceleration, *m_windows);
     } catch (const winsys::RuntimeError&) {
         m_errors->reportError(overflowMessage(graph, m_acceleration));
     }
-    panel(graph.panel).setSummary(incrementSummary(graph, m_acceleration), true);
+    panel(graph.panel)
+        .setSummary(run ? incrementSummary(graph, m_acceleration, *run)
+                        : overflowSummary(graph, m_acceleration),
+                    true);
 }
 
 void GrafersteSeite::resetVisiblePanel()
 {
-    if (const auto reset = app::resetVisiblePanel(*m_windows)) {
+    if (const auto reset = plot::resetVisiblePanel(*m_windows)) {
         panel(*reset).setSummary(nothingDrawnSummary(), false);
     }
 }

@@ -15,12 +15,10 @@ class QPushButton;
 
 namespace panels {
 class GraphPanel;
-}
+class QtWindowSystem;
+} // namespace panels
 namespace plot {
 enum class GraphButton;
-}
-namespace winsys {
-class QtWindowSystem;
 }
 
 namespace app {
@@ -47,7 +45,10 @@ public:
 
 private:
     void createPanels();
-    void createControls();
+    void createButtons();
+    void createInstruction();
+    void createText1();
+    void createCopyShortcut();
     void chainTabOrder();
     void showFirstView();
 
@@ -62,10 +63,12 @@ protected:
 
 private:
     std::array<panels::GraphPanel*, 4> m_panels{};
-    std::array<QPushButton*, 6> m_commands{}; // Command1 .. Command6
+    std::array<QPushButton*, 4> m_graphButtons{}; // Command1 .. Command4
+    QPushButton* m_command5 = nullptr;            // zurücksetzen
+    QPushButton* m_command6 = nullptr;            // Ende
     QLabel* m_label17 = nullptr;
     QLineEdit* m_text1 = nullptr;
-    std::unique_ptr<winsys::QtWindowSystem> m_windows;
+    std::unique_ptr<panels::QtWindowSystem> m_windows;
     std::unique_ptr<winsys::ErrorReporter> m_errors;
 
     std::int16_t m_acceleration = 0;

@@ -2,6 +2,7 @@
 
 #include "plot/graph_catalogue.h"
 #include "plot/increments.h"
+#include "plot/plot_run.h"
 
 #include <QLocale>
 
@@ -38,24 +39,25 @@ QString ratio(double early, double late)
 
 } // namespace
 
-QString incrementSummary(const plot::Graph& graph, std::int16_t acceleration)
+QString incrementSummary(const plot::Graph& graph, std::int16_t acceleration,
+                         const plot::RunResult& run)
 {
-    const QString start = QStringLiteral("a = %1").arg(acceleration);
-    const plot::Increments increments = plot::incrementsOfRun(graph, acceleration);
-    if (increments.overflow) {
-        const int largest = plot::largestDrawableAcceleration(graph);
-        return start + separator +
-               QStringLiteral("nichts gezeichnet: Überlauf, dieser Graph zeichnet nur "
-                              "Beschleunigungen von -%1 bis %1")
-                   .arg(largest);
-    }
-    QString text = start + separator + interval(QStringLiteral("0 bis 0,05"), increments.early) +
-                   separator + interval(QStringLiteral("0,15 bis 0,2"), increments.late) +
-                   separator;
+    const plot::Increments increments = plot::incrementsOfRun(graph, acceleration, run);
+    QString text = QStringLiteral("a = %1").arg(acceleration) + separator +
+                   interval(QStringLiteral("0 bis 0,05"), increments.early) + separator +
+                   interval(QStringLiteral("0,15 bis 0,2"), increments.late) + separator;
     if (increments.early && increments.late) {
         return text + ratio(*increments.early, *increments.late);
     }
     return text + QStringLiteral("die Kurve verlässt das Diagramm vorher");
+}
+
+QString overflowSummary(const plot::Graph& graph, std::int16_t acceleration)
+{
+    return QStringLiteral("a = %1").arg(acceleration) + separator +
+           QStringLiteral("nichts gezeichnet: Überlauf, dieser Graph zeichnet nur "
+                          "Beschleunigungen von -%1 bis %1")
+               .arg(graph.largestAcceleration);
 }
 
 QString nothingDrawnSummary()

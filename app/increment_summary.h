@@ -6,14 +6,19 @@
 
 namespace plot {
 struct Graph;
-}
+struct RunResult;
+} // namespace plot
 
 namespace app {
 
 // What a panel's tooltip and accessible description say after a plot run, in German with the
 // decimal comma, e.g. "a = 20 · Zuwachs 0 bis 0,05: 0,025 · Zuwachs 0,15 bis 0,2: 0,175 ·
 // Verhältnis 1 : 7".
-QString incrementSummary(const plot::Graph& graph, std::int16_t acceleration);
+QString incrementSummary(const plot::Graph& graph, std::int16_t acceleration,
+                         const plot::RunResult& run);
+
+// After a run that overflowed and drew nothing.
+QString overflowSummary(const plot::Graph& graph, std::int16_t acceleration);
 
 // Before any run and after a reset.
 QString nothingDrawnSummary();

@@ -1,7 +1,8 @@
 #include "panels/graph_panel.h"
+#include "panels/qt_window_system.h"
 #include "plot/graph_catalogue.h"
 #include "plot/plot_run.h"
-#include "winsys/qt/qt_window_system.h"
+#include "winsys/runtime_error.h"
 
 #include <QApplication>
 #include <QImage>
@@ -17,7 +18,7 @@ struct PanelSet
 {
     QWidget window;
     panels::PanelArray panels = panels::createGraphPanels(&window);
-    winsys::QtWindowSystem windows{panels};
+    panels::QtWindowSystem windows{panels};
 };
 
 const plot::Graph& distanceGraph()
@@ -55,6 +56,25 @@ void BM_PlotRunThroughQtSeam(benchmark::State& state)
     }
 }
 BENCHMARK(BM_PlotRunThroughQtSeam)->Unit(benchmark::kMicrosecond);
+
+// Every 16th acceleration from -32768 on all four graphs, 16 384 runs onto the same panels,
+// overflows included: the whole range takes 16 times as long.
+void BM_AccelerationRangeThroughQtSeam(benchmark::State& state)
+{
+    PanelSet set;
+    for (auto _ : state) {
+        for (int a = -32768; a <= 32767; a += 16) {
+            for (const plot::Graph& graph : plot::graphCatalogue) {
+                try {
+                    plot::plotRun(graph, static_cast<std::int16_t>(a), set.windows);
+                } catch (const winsys::RuntimeError&) {
+                }
+            }
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * 4096 * 4);
+}
+BENCHMARK(BM_AccelerationRangeThroughQtSeam)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "app/grafersteseite.h"
 #include "panels/graph_panel.h"
+#include "winsys/recording_error_reporter.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -13,7 +14,10 @@
 
 #include <chrono>
 #include <cstdio>
+#include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -168,14 +172,24 @@ void BM_FirstStartUpInNewProcess(benchmark::State& state)
 }
 BENCHMARK(BM_FirstStartUpInNewProcess)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
-// A click on "v" (a = 20: all 169 passes) until the panel's frame is painted.
-void BM_ClickToPaintedFrame(benchmark::State& state)
+// Load and show, as the program starts; false (and the benchmark skipped) when the window is
+// never exposed.
+bool startUpExposed(app::GrafersteSeite& window, benchmark::State& state)
 {
-    app::GrafersteSeite window;
     window.load();
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         state.SkipWithError("window not exposed");
+        return false;
+    }
+    return true;
+}
+
+// A click on "v" (a = 20: all 169 passes) until the panel's frame is painted.
+void BM_ClickToPaintedFrame(benchmark::State& state)
+{
+    app::GrafersteSeite window;
+    if (!startUpExposed(window, state)) {
         return;
     }
     auto* button = window.findChild<QPushButton*>(QStringLiteral("Command3"));
@@ -193,6 +207,32 @@ void BM_ClickToPaintedFrame(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ClickToPaintedFrame)->Unit(benchmark::kMicrosecond);
+
+// A megabyte of digits in Text1, then a click on "s": the text is rejected, put back and
+// quoted shortened in the message, and the run plots with the kept value.
+void BM_LeaveText1HoldingAMegabyte(benchmark::State& state)
+{
+    std::vector<std::string> messages;
+    app::GrafersteSeite window(std::make_unique<winsys::RecordingErrorReporter>(messages));
+    if (!startUpExposed(window, state)) {
+        return;
+    }
+    auto* text1 = window.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    auto* command1 = window.findChild<QPushButton*>(QStringLiteral("Command1"));
+    const QString megabyte(1 << 20, QLatin1Char('7'));
+    for (auto _ : state) {
+        state.PauseTiming();
+        text1->setFocus();
+        text1->setText(megabyte);
+        state.ResumeTiming();
+        QTest::mouseClick(command1, Qt::LeftButton);
+    }
+    if (messages.size() != static_cast<std::size_t>(state.iterations()) ||
+        text1->text() != QStringLiteral("20")) {
+        state.SkipWithError("the text was not rejected and put back");
+    }
+}
+BENCHMARK(BM_LeaveText1HoldingAMegabyte)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

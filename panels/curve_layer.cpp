@@ -1,5 +1,6 @@
 #include "panels/curve_layer.h"
 
+#include "panels/colours.h"
 #include "panels/pixel_geometry.h"
 
 #include <QPainter>
@@ -33,7 +34,6 @@ void setPixel(QImage& image, int x, int y, QRgb colour)
 // same size at once.
 void plotLine(QImage& first, QImage& second, QPoint from, QPoint to)
 {
-    const QRgb black = qRgba(0, 0, 0, 255);
     const int dx = std::abs(to.x() - from.x());
     const int dy = -std::abs(to.y() - from.y());
     const int stepX = from.x() < to.x() ? 1 : -1;
@@ -61,8 +61,7 @@ void plotLine(QImage& first, QImage& second, QPoint from, QPoint to)
 } // namespace
 
 CurveLayer::CurveLayer(QSize logicalSize, qreal scale) : m_logicalSize(logicalSize), m_scale(scale)
-{
-}
+{}
 
 QRect CurveLayer::drawSegment(double x1, double y1, double x2, double y2)
 {

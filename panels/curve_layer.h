@@ -38,7 +38,7 @@ private:
 
     QSize m_logicalSize;
     qreal m_scale;
-    QImage m_curves; // null until the first segment
+    QImage m_curves;   // null until the first segment
     QRect m_drawnArea; // device pixels touched since the last clear
     QImage m_background;
     QImage m_picture;

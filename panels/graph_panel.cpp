@@ -2,7 +2,9 @@
 
 #include "panels/device_pixel_painter.h"
 #include "panels/panel_contents.h"
-#include "panels/panel_controls.h"
+#include "panels/panel_label.h"
+#include "panels/panel_line.h"
+#include "panels/panel_shape.h"
 
 #include <QAccessible>
 #include <QEvent>
@@ -68,8 +70,7 @@ void GraphPanel::setShown(bool visible)
 
 PanelShape* GraphPanel::shape(winsys::Shape name) const
 {
-    return m_markers.at(static_cast<std::size_t>(name) -
-                        static_cast<std::size_t>(winsys::Shape::Shape3));
+    return m_markers.at(winsys::markerIndex(name));
 }
 
 void GraphPanel::drawSegment(float x1, float y1, float x2, float y2)

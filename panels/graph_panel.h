@@ -25,8 +25,6 @@ class GraphPanel : public QWidget
 public:
     explicit GraphPanel(int index, QWidget* parent = nullptr);
 
-    int index() const { return m_index; }
-
     // The panel's Visible flag. Showing a hidden panel brings it back without its earlier
     // curves; repaints of a shown panel keep them.
     void setShown(bool visible);

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "panels/panel_colours.h"
+#include "panels/colours.h"
+
+#include <QString>
 
 #include <string_view>
 #include <vector>
@@ -54,6 +56,12 @@ struct PanelContents
     std::vector<LabelEntry> labels;
     std::vector<ShapeEntry> shapes; // Shape1 .. Shape8
 };
+
+// The tables' names and texts are UTF-8.
+inline QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // The static diagram of panel 0 (v), 1 (P), 2 (E kin) or 3 (s).
 const PanelContents& panelContents(int panel);

@@ -1,7 +1,6 @@
 #include "plot/graph_catalogue.h"
 
 #include "winsys/int16_arithmetic.h"
-#include "winsys/runtime_error.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -35,46 +34,29 @@ double power(std::int16_t acceleration, double time)
     return (product * time) / 25.0;
 }
 
-const Graph& graphForButton(GraphButton button)
+namespace {
+
+template <typename Matches> const Graph& findGraph(Matches matches, const char* missing)
 {
-    const auto* const found =
-        std::find_if(graphCatalogue.begin(), graphCatalogue.end(),
-                     [button](const Graph& graph) { return graph.button == button; });
+    const auto* const found = std::find_if(graphCatalogue.begin(), graphCatalogue.end(), matches);
     if (found == graphCatalogue.end()) {
-        throw std::out_of_range("no graph for this button");
+        throw std::out_of_range(missing);
     }
     return *found;
 }
 
-std::int16_t largestDrawableAcceleration(const Graph& graph)
+} // namespace
+
+const Graph& graphForButton(GraphButton button)
 {
-    // Overflow grows with |a|, so the drawable accelerations 0, 1, ... end at one boundary.
-    const auto overflows = [&graph](int acceleration) {
-        try {
-            graph.value(static_cast<std::int16_t>(acceleration), 0.0);
-            return false;
-        } catch (const winsys::RuntimeError&) {
-            return true;
-        }
-    };
-    int drawable = 0;
-    int failing = 32768;
-    while (failing - drawable > 1) {
-        const int middle = (drawable + failing) / 2;
-        (overflows(middle) ? failing : drawable) = middle;
-    }
-    return static_cast<std::int16_t>(drawable);
+    return findGraph([button](const Graph& graph) { return graph.button == button; },
+                     "no graph for this button");
 }
 
 const Graph& graphForPanel(int panel)
 {
-    const auto* const found =
-        std::find_if(graphCatalogue.begin(), graphCatalogue.end(),
-                     [panel](const Graph& graph) { return graph.panel == panel; });
-    if (found == graphCatalogue.end()) {
-        throw std::out_of_range("no graph for this panel");
-    }
-    return *found;
+    return findGraph([panel](const Graph& graph) { return graph.panel == panel; },
+                     "no graph for this panel");
 }
 
 } // namespace plot

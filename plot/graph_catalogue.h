@@ -25,30 +25,28 @@ struct Graph
     // "0,2" every 24 for E kin (its axis reads twice the plotted quantity), "1" every 32 for v
     // and every 24 for P.
     int axisPixelsPerUnit;
+    // The largest |a| whose formula does not overflow: E kin and P draw every a from
+    // -largestAcceleration to largestAcceleration, s and v every 16-bit value.
+    std::int16_t largestAcceleration;
 };
 
-// ((a * t) * t) / 2
+// The four value formulas. E kin computes a * a, and P 2 * a and then (2 * a) * a, as checked
+// 16-bit products.
 double distance(std::int16_t acceleration, double time);
-// ((((a * a) * t) * t) * 20) / 1000, with a * a in checked 16-bit arithmetic
 double kineticEnergy(std::int16_t acceleration, double time);
-// a * t
 double velocity(std::int16_t acceleration, double time);
-// ((2 * a * a) * t) / 25, with 2 * a and then (2 * a) * a in checked 16-bit arithmetic
 double power(std::int16_t acceleration, double time);
 
 // The panel index does not follow the button order: each panel's axes and formula label
 // belong to its own graph.
 inline constexpr std::array<Graph, 4> graphCatalogue{{
-    {GraphButton::Command1, "s", 3, "s  =  0,5a * t²", &distance, 640, 640},
-    {GraphButton::Command2, "E kin", 2, "E kin  =  0,5m * v²", &kineticEnergy, 240, 120},
-    {GraphButton::Command3, "v", 0, "v   =   a * t", &velocity, 32, 32},
-    {GraphButton::Command4, "P", 1, "P  =  m * a * v", &power, 24, 24},
+    {GraphButton::Command1, "s", 3, "s  =  0,5a * t²", &distance, 640, 640, 32767},
+    {GraphButton::Command2, "E kin", 2, "E kin  =  0,5m * v²", &kineticEnergy, 240, 120, 181},
+    {GraphButton::Command3, "v", 0, "v   =   a * t", &velocity, 32, 32, 32767},
+    {GraphButton::Command4, "P", 1, "P  =  m * a * v", &power, 24, 24, 127},
 }};
 
 const Graph& graphForButton(GraphButton button);
-// The largest acceleration whose formula does not overflow: 32767 for s and v, 181 for E kin,
-// 127 for P. E kin and P draw from -largest to largest, s and v every 16-bit value.
-std::int16_t largestDrawableAcceleration(const Graph& graph);
 const Graph& graphForPanel(int panel);
 
 } // namespace plot

@@ -2,39 +2,12 @@
 
 #include "plot/graph_catalogue.h"
 #include "plot/plot_run.h"
-#include "winsys/ignoring_window_system.h"
-#include "winsys/runtime_error.h"
+#include "winsys/window_system.h"
 
 namespace plot {
 
-namespace {
-
-// Counts how often each bar's Height is set: once for the first bar when it is complete,
-// twice for the second (its interim state at column 104, then the final one at 128).
-class BarCounter : public winsys::IgnoringWindowSystem
+Increments incrementsOfRun(const Graph& graph, std::int16_t acceleration, const RunResult& run)
 {
-public:
-    void setShapeHeight(winsys::Shape shape, int, float) override
-    {
-        ++(shape == winsys::Shape::Shape7 ? firstBarHeights : secondBarHeights);
-    }
-
-    int firstBarHeights = 0;
-    int secondBarHeights = 0;
-};
-
-} // namespace
-
-Increments incrementsOfRun(const Graph& graph, std::int16_t acceleration)
-{
-    Increments increments;
-    BarCounter bars;
-    try {
-        plotRun(graph, acceleration, bars);
-    } catch (const winsys::RuntimeError&) {
-        increments.overflow = true;
-        return increments;
-    }
     // Rows are k * q pixels above the base row; the axis reads pixels / axisPixelsPerUnit.
     const double axisUnitsPerQuantity =
         static_cast<double>(graph.verticalFactor) / graph.axisPixelsPerUnit;
@@ -42,10 +15,11 @@ Increments incrementsOfRun(const Graph& graph, std::int16_t acceleration)
         return (graph.value(acceleration, to) - graph.value(acceleration, from)) *
                axisUnitsPerQuantity;
     };
-    if (bars.firstBarHeights == 1) {
+    Increments increments;
+    if (run.completed(winsys::Shape::Shape7)) {
         increments.early = growth(0.0, 0.05);
     }
-    if (bars.secondBarHeights == 2) {
+    if (run.completed(winsys::Shape::Shape8)) {
         increments.late = growth(0.15, 0.2);
     }
     return increments;

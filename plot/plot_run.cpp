@@ -34,6 +34,23 @@ void placeDot(winsys::WindowSystem& windows, Shape dot, int panel, int column, d
 
 } // namespace
 
+bool RunResult::completed(Shape marker) const
+{
+    switch (marker) {
+    case Shape::Shape3:
+        return lastColumn >= 32;
+    case Shape::Shape4:
+    case Shape::Shape7:
+        return lastColumn >= 56;
+    case Shape::Shape5:
+        return lastColumn >= 104;
+    case Shape::Shape6:
+    case Shape::Shape8:
+        return lastColumn >= 128;
+    }
+    return false;
+}
+
 double curveRow(const Graph& graph, std::int16_t acceleration, int column)
 {
     const double time = (column - firstColumn) / columnsPerTimeUnit;
@@ -41,7 +58,7 @@ double curveRow(const Graph& graph, std::int16_t acceleration, int column)
     return baseRow - (graph.verticalFactor * quantity);
 }
 
-void plotRun(const Graph& graph, std::int16_t acceleration, winsys::WindowSystem& windows)
+RunResult plotRun(const Graph& graph, std::int16_t acceleration, winsys::WindowSystem& windows)
 {
     const int panel = graph.panel;
     for (int index = 0; index < winsys::panelCount; ++index) {
@@ -91,6 +108,7 @@ void plotRun(const Graph& graph, std::int16_t acceleration, winsys::WindowSystem
             break;
         }
     }
+    return RunResult{previousColumn};
 }
 
 } // namespace plot

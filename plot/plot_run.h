@@ -4,11 +4,24 @@
 
 namespace winsys {
 class WindowSystem;
-}
+enum class Shape;
+} // namespace winsys
 
 namespace plot {
 
 struct Graph;
+
+// What a plot run did. The markers are placed as the run passes their columns, so the last
+// column tells which of them a run completed.
+struct RunResult
+{
+    int lastColumn = 0; // the column of the last segment drawn, 33 to 200
+
+    // Whether the run passed the column that gives the marker its final place: 32, 56, 104
+    // and 128 for the dots Shape3 to Shape6, 56 for the bar Shape7 and 128 for Shape8 (its
+    // interim state from column 104 on does not count).
+    bool completed(winsys::Shape marker) const;
+};
 
 // The row of the curve at a column, in double precision: t = (column - 32) / 480 and
 // row = 296 - k * q(a, t). Raises winsys::RuntimeError where the graph's formula overflows.
@@ -21,6 +34,6 @@ double curveRow(const Graph& graph, std::int16_t acceleration, int column);
 // Computes in double precision and hands every coordinate, Top, Left and Height to the window
 // system in single precision. An overflow in the graph's formula propagates as
 // winsys::RuntimeError from the first pass, after the panel switch and the hides.
-void plotRun(const Graph& graph, std::int16_t acceleration, winsys::WindowSystem& windows);
+RunResult plotRun(const Graph& graph, std::int16_t acceleration, winsys::WindowSystem& windows);
 
 } // namespace plot

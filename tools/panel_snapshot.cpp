@@ -3,9 +3,9 @@
 
 #include "graph_names.h"
 #include "panels/graph_panel.h"
+#include "panels/qt_window_system.h"
 #include "plot/graph_catalogue.h"
 #include "plot/plot_run.h"
-#include "winsys/qt/qt_window_system.h"
 #include "winsys/runtime_error.h"
 #include "winsys/text_to_int16.h"
 
@@ -62,7 +62,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QWidget window;
     const panels::PanelArray graphPanels = panels::createGraphPanels(&window);
-    winsys::QtWindowSystem windows(graphPanels);
+    panels::QtWindowSystem windows(graphPanels);
     const plot::Graph& graph = plot::graphForButton(*button);
     for (std::int16_t acceleration : accelerations) {
         try {

@@ -1,10 +1,21 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
+
 namespace winsys {
 
 // The marker controls of a graph panel: the dots Shape3 to Shape6 and the increment bars
 // Shape7 and Shape8. The value is the number in the control's name.
 enum class Shape { Shape3 = 3, Shape4, Shape5, Shape6, Shape7, Shape8 };
+
+// The six markers of a panel in the order of their names, and each one's place in it.
+inline constexpr std::array<Shape, 6> markerShapes{Shape::Shape3, Shape::Shape4, Shape::Shape5,
+                                                   Shape::Shape6, Shape::Shape7, Shape::Shape8};
+inline constexpr std::size_t markerIndex(Shape marker)
+{
+    return static_cast<std::size_t>(marker) - static_cast<std::size_t>(Shape::Shape3);
+}
 
 inline constexpr int panelCount = 4;
 

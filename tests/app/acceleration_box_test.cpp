@@ -1,6 +1,6 @@
 #include "window_driver.h"
 
-#include "panels/panel_controls.h"
+#include "panels/panel_shape.h"
 
 #include <optional>
 

@@ -1,8 +1,8 @@
 #include "app/error_messages.h"
 
+#include "app/message_box_error_reporter.h"
 #include "plot/graph_catalogue.h"
 #include "window_driver.h"
-#include "winsys/qt/message_box_error_reporter.h"
 
 #include <QMessageBox>
 
@@ -10,17 +10,29 @@ namespace {
 
 using app::testing::WindowDriver;
 
-TEST(ErrorMessagesTest, SayWhatHappenedAndWhatStays)
+// The overflow message names the acceleration, the graph and the range the graph can draw:
+// 181 * 181 = 32761 is the largest square in 16 bits, 2 * 127 * 127 = 32258 the largest P product.
+TEST(ErrorMessagesTest, OverflowNamesTheAccelerationTheGraphAndItsRange)
 {
-    const auto& kinetic = plot::graphForButton(plot::GraphButton::Command2);
-    const auto& power = plot::graphForButton(plot::GraphButton::Command4);
-    EXPECT_EQ(app::overflowMessage(kinetic, 200),
-              "Überlauf (Fehler 6): Mit a = 200 wird die Rechnung für „E kin“ zu groß, es wurde "
-              "nichts gezeichnet. Dieser Graph kann Beschleunigungen von -181 bis 181 zeichnen.");
-    EXPECT_NE(app::overflowMessage(power, -128).find("a = -128"), std::string::npos);
-    EXPECT_NE(app::overflowMessage(power, -128).find("von -127 bis 127"), std::string::npos);
-    EXPECT_EQ(app::rejectedTextMessage("abc", 20),
-              "„abc“ ist keine ganze Zahl von -32768 bis 32767. Die Beschleunigung bleibt 20.");
+    struct Row
+    {
+        plot::GraphButton button;
+        std::int16_t acceleration;
+        const char* parts[3];
+    };
+    const Row rows[] = {
+        {plot::GraphButton::Command2, 200, {"a = 200", "„E kin“", "von -181 bis 181"}},
+        {plot::GraphButton::Command4, -128, {"a = -128", "„P“", "von -127 bis 127"}},
+    };
+    for (const Row& row : rows) {
+        const std::string message =
+            app::overflowMessage(plot::graphForButton(row.button), row.acceleration);
+        SCOPED_TRACE(message);
+        EXPECT_EQ(message.rfind("Überlauf", 0), 0U);
+        for (const char* part : row.parts) {
+            EXPECT_NE(message.find(part), std::string::npos) << part;
+        }
+    }
 }
 
 TEST(ErrorMessagesTest, LongTextsAreShortenedAtACharacterBoundary)
@@ -38,7 +50,7 @@ TEST(ErrorMessagesTest, LongTextsAreShortenedAtACharacterBoundary)
 TEST(MessageBoxErrorReporterTest, OpensAWindowModalBoxAfterTheClick)
 {
     WindowDriver driver(false);
-    auto& reporter = dynamic_cast<winsys::MessageBoxErrorReporter&>(driver.window.errorReporter());
+    auto& reporter = dynamic_cast<app::MessageBoxErrorReporter&>(driver.window.errorReporter());
     driver.typeIntoText1("abc");
     QWindow* window = driver.window.windowHandle();
     const QPoint button = driver.centreOf(driver.find("Command1"));

@@ -1,6 +1,6 @@
 #include "window_driver.h"
 
-#include "panels/panel_controls.h"
+#include "panels/panel_shape.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -27,8 +27,8 @@ TEST(MainWindowTest, StartsWithItsCaptionSizeAndStartValue)
     for (int index : {0, 1, 2}) {
         EXPECT_FALSE(driver.window.panel(index).isVisible());
     }
-    for (int number = 3; number <= 8; ++number) {
-        EXPECT_FALSE(driver.window.panel(3).shape(static_cast<Shape>(number))->isShown());
+    for (Shape marker : winsys::markerShapes) {
+        EXPECT_FALSE(driver.window.panel(3).shape(marker)->isShown());
     }
 }
 

@@ -1,9 +1,9 @@
 #include "window_driver.h"
 
 #include "panels/graph_panel.h"
+#include "panels/qt_window_system.h"
 #include "plot/graph_catalogue.h"
 #include "plot/plot_run.h"
-#include "winsys/qt/qt_window_system.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -88,7 +88,7 @@ TEST(SummaryTest, NothingAppearsOnThePanelItself)
     driver.click("Command1");
     QWidget bare;
     const panels::PanelArray graphPanels = panels::createGraphPanels(&bare);
-    winsys::QtWindowSystem windows(graphPanels);
+    panels::QtWindowSystem windows(graphPanels);
     plot::plotRun(plot::graphForButton(plot::GraphButton::Command1), 20, windows);
     EXPECT_EQ(driver.window.panel(3).grab().toImage(), graphPanels[3]->grab().toImage());
 }

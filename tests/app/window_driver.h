@@ -2,7 +2,7 @@
 
 #include "app/grafersteseite.h"
 #include "panels/graph_panel.h"
-#include "winsys/error_reporter.h"
+#include "winsys/recording_error_reporter.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -17,24 +17,14 @@
 
 namespace app::testing {
 
-// Keeps what would have been shown to the learner.
-class RecordingErrorReporter : public winsys::ErrorReporter
-{
-public:
-    explicit RecordingErrorReporter(std::vector<std::string>& messages) : m_messages(messages) {}
-    void reportError(const std::string& message) override { m_messages.push_back(message); }
-
-private:
-    std::vector<std::string>& m_messages;
-};
-
 // The real window, shown and active, driven like a learner: mouse events and key events go
 // through the window, so the focus moves on a press and a click fires on the release.
 class WindowDriver
 {
 public:
     explicit WindowDriver(bool recordErrors = true)
-        : window(recordErrors ? std::make_unique<RecordingErrorReporter>(messages) : nullptr)
+        : window(recordErrors ? std::make_unique<winsys::RecordingErrorReporter>(messages)
+                              : nullptr)
     {
         window.load();
         window.show();

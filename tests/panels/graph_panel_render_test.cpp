@@ -2,7 +2,8 @@
 
 #include "panel_render.h"
 #include "panels/panel_contents.h"
-#include "panels/panel_controls.h"
+#include "panels/panel_label.h"
+#include "panels/panel_shape.h"
 
 #include <QRegion>
 #include <QWidget>

@@ -1,5 +1,6 @@
 #include "panels/graph_panel.h"
-#include "panels/panel_controls.h"
+#include "panels/panel_label.h"
+#include "panels/panel_shape.h"
 
 #include <gtest/gtest.h>
 

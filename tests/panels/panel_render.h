@@ -1,8 +1,8 @@
 #pragma once
 
+#include "panels/colours.h"
 #include "panels/graph_panel.h"
-#include "panels/panel_colours.h"
-#include "panels/panel_controls.h"
+#include "panels/panel_shape.h"
 
 #include <QColor>
 #include <QImage>
@@ -23,8 +23,8 @@ inline QImage renderPanel(GraphPanel& panel)
 
 inline void hideMarkers(GraphPanel& panel)
 {
-    for (int number = 3; number <= 8; ++number) {
-        panel.shape(static_cast<winsys::Shape>(number))->setShown(false);
+    for (winsys::Shape marker : winsys::markerShapes) {
+        panel.shape(marker)->setShown(false);
     }
 }
 

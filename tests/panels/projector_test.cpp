@@ -1,4 +1,4 @@
-#include "winsys/qt/qt_window_system.h"
+#include "panels/qt_window_system.h"
 
 #include "panel_render.h"
 #include "panels/graph_panel.h"
@@ -47,7 +47,7 @@ TEST(ProjectorTest, CurveDotsAndBarsStayDistinguishableAtHalfContrast)
 {
     QWidget window;
     const panels::PanelArray graphPanels = panels::createGraphPanels(&window);
-    winsys::QtWindowSystem windows(graphPanels);
+    panels::QtWindowSystem windows(graphPanels);
     plot::plotRun(plot::graphForButton(plot::GraphButton::Command1), 20, windows);
     const QImage image = panels::testing::renderPanel(*graphPanels[3]);
     const auto at = [&](int x, int y) { return washedOut(image.pixelColor(x, y)); };

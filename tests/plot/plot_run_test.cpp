@@ -327,11 +327,9 @@ TEST(PlotRunTest, StopTestDecidesAsExactArithmeticWould)
 {
     for (const plot::Graph& graph : plot::graphCatalogue) {
         SCOPED_TRACE(graph.buttonCaption);
-        const int limit = graph.button == GraphButton::Command2   ? 181
-                          : graph.button == GraphButton::Command4 ? 127
-                                                                  : 32767;
+        const int limit = graph.largestAcceleration;
         int disagreements = 0;
-        for (int a = -limit - (limit == 32767 ? 1 : 0); a <= limit; ++a) {
+        for (int a = limit == 32767 ? -32768 : -limit; a <= limit; ++a) {
             for (int column = 32; column <= 200; ++column) {
                 const double row = plot::curveRow(graph, static_cast<std::int16_t>(a), column);
                 if ((row >= 32.0) != exactRowPasses(graph.button, a, column - 32)) {

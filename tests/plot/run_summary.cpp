@@ -16,7 +16,7 @@ RunSummary runAndSummarize(const Graph& graph, int acceleration)
     winsys::RecordingWindowSystem recording;
     RunSummary summary;
     try {
-        plotRun(graph, static_cast<std::int16_t>(acceleration), recording);
+        summary.result = plotRun(graph, static_cast<std::int16_t>(acceleration), recording);
     } catch (const winsys::RuntimeError& error) {
         summary.overflow = error.number() == winsys::ErrorNumber::Overflow;
     }
@@ -24,7 +24,7 @@ RunSummary runAndSummarize(const Graph& graph, int acceleration)
 
     using Kind = winsys::Operation::Kind;
     for (const winsys::Operation& operation : summary.operations) {
-        ShapeState& shape = summary.shapes.at(static_cast<std::size_t>(operation.shape) - 3);
+        ShapeState& shape = summary.shapes.at(winsys::markerIndex(operation.shape));
         switch (operation.kind) {
         case Kind::Segment:
             summary.segments.push_back(operation);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "plot/graph_catalogue.h"
+#include "plot/plot_run.h"
 #include "winsys/operation.h"
 
 #include <array>
@@ -24,12 +25,13 @@ struct RunSummary
     std::vector<winsys::Operation> operations;
     std::vector<winsys::Operation> segments;
     std::array<ShapeState, 6> shapes; // Shape3 .. Shape8
+    std::optional<RunResult> result;  // none on overflow
     bool overflow = false;
     bool anyNegativeHeight = false;
 
     const ShapeState& shape(winsys::Shape name) const
     {
-        return shapes.at(static_cast<std::size_t>(name) - 3);
+        return shapes.at(winsys::markerIndex(name));
     }
     int lastColumn() const { return static_cast<int>(segments.back().x2); }
     float lastRow() const { return segments.back().y2; }

@@ -50,7 +50,7 @@ public:
         float left = NAN;
         float height = NAN;
     };
-    ShapeState& state(Shape shape) { return shapes[static_cast<int>(shape) - 3]; }
+    ShapeState& state(Shape shape) { return shapes[winsys::markerIndex(shape)]; }
 
     ShapeState shapes[6];
     int heightsSet[2] = {0, 0};
@@ -62,16 +62,10 @@ public:
     float lastY = 0.0F;
 };
 
-int overflowLimit(const plot::Graph& graph)
+// E kin and P overflow beyond their largest acceleration; s and v never.
+bool overflowExpected(const plot::Graph& graph, int acceleration)
 {
-    switch (graph.button) {
-    case plot::GraphButton::Command2:
-        return 182;
-    case plot::GraphButton::Command4:
-        return 128;
-    default:
-        return 32769; // never
-    }
+    return graph.largestAcceleration < 32767 && std::abs(acceleration) > graph.largestAcceleration;
 }
 
 // Every acceleration from -32768 to 32767 on all four graphs: 262 144 runs.
@@ -84,8 +78,9 @@ TEST(WholeRangeTest, EveryAccelerationKeepsTheRunInvariants)
         for (int a = -32768; a <= 32767 && failures < 10; ++a) {
             InvariantSink sink;
             bool overflow = false;
+            plot::RunResult result;
             try {
-                plot::plotRun(graph, static_cast<std::int16_t>(a), sink);
+                result = plot::plotRun(graph, static_cast<std::int16_t>(a), sink);
             } catch (const winsys::RuntimeError& error) {
                 overflow = error.number() == winsys::ErrorNumber::Overflow;
             }
@@ -93,8 +88,8 @@ TEST(WholeRangeTest, EveryAccelerationKeepsTheRunInvariants)
                 ADD_FAILURE() << graph.buttonCaption << " a=" << a << ": " << what;
                 ++failures;
             };
-            if (overflow != (std::abs(a) >= overflowLimit(graph))) {
-                fail("overflow exactly where the 16-bit product leaves its range");
+            if (overflow != overflowExpected(graph, a)) {
+                fail("overflow exactly beyond the graph's largest acceleration");
             }
             if (overflow) {
                 if (sink.segments != 0) {
@@ -110,6 +105,18 @@ TEST(WholeRangeTest, EveryAccelerationKeepsTheRunInvariants)
             }
             if (!sink.belowLimitBeforeLast || !(sink.lastX == 200.0F || sink.lastY < 32.0F)) {
                 fail("stops at the first point above row 32 or at column 200");
+            }
+            if (static_cast<float>(result.lastColumn) != sink.lastX) {
+                fail("the result names the column of the last segment");
+            }
+            for (Shape dot : {Shape::Shape3, Shape::Shape4, Shape::Shape5, Shape::Shape6}) {
+                if (result.completed(dot) != sink.state(dot).visible) {
+                    fail("the result names the dots shown");
+                }
+            }
+            if (result.completed(Shape::Shape7) != (sink.heightsSet[0] == 1) ||
+                result.completed(Shape::Shape8) != (sink.heightsSet[1] == 2)) {
+                fail("the result names the bars completed");
             }
             const auto& first = sink.state(Shape::Shape3);
             if (!first.visible || first.top != 292.0F || first.left != 30.0F) {

@@ -1,19 +1,19 @@
-#include "winsys/qt/qt_window_system.h"
+#include "panels/qt_window_system.h"
 
 #include "panels/graph_panel.h"
-#include "panels/panel_controls.h"
+#include "panels/panel_shape.h"
 
 #include <stdexcept>
 
-namespace winsys {
+namespace panels {
 
-QtWindowSystem::QtWindowSystem(const std::array<panels::GraphPanel*, panelCount>& panels)
+QtWindowSystem::QtWindowSystem(const std::array<GraphPanel*, winsys::panelCount>& panels)
     : m_panels(panels)
 {}
 
-panels::GraphPanel& QtWindowSystem::panelAt(int panel) const
+GraphPanel& QtWindowSystem::panelAt(int panel) const
 {
-    if (panel < 0 || panel >= panelCount) {
+    if (panel < 0 || panel >= winsys::panelCount) {
         throw std::out_of_range("panel index outside 0 to 3");
     }
     return *m_panels[static_cast<std::size_t>(panel)];
@@ -29,22 +29,22 @@ bool QtWindowSystem::isPanelVisible(int panel)
     return panelAt(panel).isShown();
 }
 
-void QtWindowSystem::setShapeVisible(Shape shape, int panel, bool visible)
+void QtWindowSystem::setShapeVisible(winsys::Shape shape, int panel, bool visible)
 {
     panelAt(panel).shape(shape)->setShown(visible);
 }
 
-void QtWindowSystem::setShapeTop(Shape shape, int panel, float top)
+void QtWindowSystem::setShapeTop(winsys::Shape shape, int panel, float top)
 {
     panelAt(panel).shape(shape)->setTop(top);
 }
 
-void QtWindowSystem::setShapeLeft(Shape shape, int panel, float left)
+void QtWindowSystem::setShapeLeft(winsys::Shape shape, int panel, float left)
 {
     panelAt(panel).shape(shape)->setLeft(left);
 }
 
-void QtWindowSystem::setShapeHeight(Shape shape, int panel, float height)
+void QtWindowSystem::setShapeHeight(winsys::Shape shape, int panel, float height)
 {
     panelAt(panel).shape(shape)->setHeight(height);
 }
@@ -59,4 +59,4 @@ void QtWindowSystem::clearPanel(int panel)
     panelAt(panel).clearCurves();
 }
 
-} // namespace winsys
+} // namespace panels

@@ -1,11 +1,11 @@
-#include "winsys/qt/message_box_error_reporter.h"
+#include "app/message_box_error_reporter.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QMessageBox>
 #include <QWidget>
 
-namespace winsys {
+namespace app {
 
 MessageBoxErrorReporter::MessageBoxErrorReporter(QWidget* window)
     : QObject(window), m_window(window)
@@ -66,4 +66,4 @@ void MessageBoxErrorReporter::showPending()
     m_box->open();
 }
 
-} // namespace winsys
+} // namespace app

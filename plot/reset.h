@@ -6,11 +6,11 @@ namespace winsys {
 class WindowSystem;
 }
 
-namespace app {
+namespace plot {
 
 // What "zurücksetzen" does: finds the first shown panel in the order 0, 1, 2, 3, hides its
 // dots and bars and clears its curves. With no panel shown it does nothing. Returns the
 // index of the panel reset, if any.
 std::optional<int> resetVisiblePanel(winsys::WindowSystem& windows);
 
-} // namespace app
+} // namespace plot

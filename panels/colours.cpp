@@ -1,16 +1,8 @@
-#include "panels/panel_colours.h"
+#include "panels/colours.h"
 
 #include <QPalette>
 
 namespace panels {
-
-namespace {
-
-const QColor gridGrey(128, 128, 128);
-const QColor bandGrey(192, 192, 192);
-const QColor barBlue(128, 128, 255);
-
-} // namespace
 
 QColor resolveColour(PanelColour colour, const QPalette& palette)
 {
@@ -22,15 +14,15 @@ QColor resolveColour(PanelColour colour, const QPalette& palette)
     case PanelColour::Workspace:
         return palette.color(QPalette::Mid);
     case PanelColour::GridGrey:
-        return gridGrey;
+        return QColor(gridGrey);
     case PanelColour::BandGrey:
-        return bandGrey;
+        return QColor(bandGrey);
     case PanelColour::BarBlue:
-        return barBlue;
+        return QColor(barBlue);
     case PanelColour::Black:
-        return Qt::black;
+        return QColor(black);
     }
-    return Qt::black;
+    return QColor(black);
 }
 
 } // namespace panels

@@ -9,13 +9,13 @@
 class QMessageBox;
 class QWidget;
 
-namespace winsys {
+namespace app {
 
 // Shows each error in a window-modal message box over the window, opened without a nested
 // event loop once the current interaction has ended: if a mouse button is down (the focus
 // left the acceleration box on a press), the box waits for the release, so that the click
 // which caused the report still runs.
-class MessageBoxErrorReporter : public QObject, public ErrorReporter
+class MessageBoxErrorReporter : public QObject, public winsys::ErrorReporter
 {
     Q_OBJECT
 public:
@@ -38,4 +38,4 @@ private:
     QPointer<QMessageBox> m_box;
 };
 
-} // namespace winsys
+} // namespace app

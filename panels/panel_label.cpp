@@ -1,0 +1,79 @@
+#include "panels/panel_label.h"
+
+#include "panels/arial_font.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPalette>
+
+namespace panels {
+
+namespace {
+
+int measureHalfCapHeight(const QFont& font)
+{
+    return (QFontMetrics(font).capHeight() + 1) / 2;
+}
+
+// Measuring the capitals is slow, so the two fixed fonts are measured once.
+int halfCapHeight(LabelFont kind, const QFont& font)
+{
+    switch (kind) {
+    case LabelFont::Tick: {
+        static const int tick = measureHalfCapHeight(font);
+        return tick;
+    }
+    case LabelFont::Caption: {
+        static const int caption = measureHalfCapHeight(font);
+        return caption;
+    }
+    case LabelFont::Default:
+        break;
+    }
+    return measureHalfCapHeight(font);
+}
+
+} // namespace
+
+// Kept for the whole run: a font object caches the engine it resolved to, so every label
+// shares one lookup.
+const QFont& tickFont()
+{
+    static const QFont font = arialFont(11);
+    return font;
+}
+
+const QFont& captionFont()
+{
+    static const QFont font = arialFont(16, QFont::Bold);
+    return font;
+}
+
+PanelLabel::PanelLabel(const LabelEntry& entry, QObject* parent) : QObject(parent), m_entry(entry)
+{
+    setObjectName(fromUtf8(entry.name));
+}
+
+QString PanelLabel::text() const
+{
+    return fromUtf8(m_entry.text);
+}
+
+QRect PanelLabel::area() const
+{
+    return {m_entry.left, m_entry.top, m_entry.width, m_entry.height};
+}
+
+void PanelLabel::paint(QPainter& painter, const QPalette& palette, const QFont& defaultFont) const
+{
+    const QFont& font = m_entry.font == LabelFont::Tick      ? tickFont()
+                        : m_entry.font == LabelFont::Caption ? captionFont()
+                                                             : defaultFont;
+    painter.fillRect(area(), resolveColour(PanelColour::WindowBackground, palette));
+    painter.setFont(font);
+    painter.setPen(resolveColour(PanelColour::WindowText, palette));
+    const int baseline = m_entry.top + 8 + halfCapHeight(m_entry.font, font);
+    painter.drawText(QPoint(m_entry.left, baseline), text());
+}
+
+} // namespace panels

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "panels/panel_contents.h"
+
+#include <QObject>
+#include <QRect>
+
+class QPalette;
+
+namespace panels {
+
+class DevicePixelPainter;
+
+// A static line of a panel, found by its objectName ("Line3").
+class PanelLine : public QObject
+{
+    Q_OBJECT
+public:
+    PanelLine(const LineEntry& entry, QObject* parent);
+    // The pixels the line covers, in logical panel pixels.
+    QRect area() const;
+    void paint(DevicePixelPainter& painter, const QPalette& palette) const;
+
+private:
+    LineEntry m_entry;
+};
+
+} // namespace panels
