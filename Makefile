@@ -1,7 +1,7 @@
 # Front door: every target installs what is missing, configures and builds into build/.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
-PACKAGES := g++ cmake make qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation
+PACKAGES := g++ cmake make qt6-base-dev qt6-base-private-dev libgtest-dev libbenchmark-dev fonts-liberation
 
 PREFIX ?= $(HOME)/.local
 SANITIZE_DIR ?= build-sanitize

@@ -26,8 +26,8 @@ std::string shortened(std::string_view text)
 std::string overflowMessage(const plot::Graph& graph, std::int16_t acceleration)
 {
     const std::string largest = std::to_string(graph.largestAcceleration);
-    return "Überlauf (Fehler 6): Mit a = " + std::to_string(acceleration) +
-           " wird die Rechnung für „" + std::string(graph.buttonCaption) +
+    return "Überlauf: Mit a = " + std::to_string(acceleration) + " wird die Rechnung für „" +
+           std::string(graph.buttonCaption) +
            "“ zu groß, es wurde nichts gezeichnet. Dieser Graph kann " + "Beschleunigungen von -" +
            largest + " bis " + largest + " zeichnen.";
 }

@@ -251,4 +251,21 @@ bool GrafersteSeite::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+void GrafersteSeite::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    // The program lives as long as its window is shown. However the window goes ("Ende", its
+    // close box, Alt+F4, the window manager), the event loop ends with exit code 0, and any
+    // message box over the window goes with it. A minimized window stays shown.
+    if (isVisible()) {
+        return;
+    }
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow()) {
+            child->hide();
+        }
+    }
+    QCoreApplication::exit(0);
+}
+
 } // namespace app

@@ -60,6 +60,7 @@ private:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     std::array<panels::GraphPanel*, 4> m_panels{};

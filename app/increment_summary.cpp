@@ -12,7 +12,8 @@ namespace app {
 
 namespace {
 
-const QString separator = QStringLiteral(" · ");
+// One statement per line keeps the tooltip about as wide as the panel.
+const QString separator = QStringLiteral("\n");
 
 // Four significant digits, decimal comma, no thousands separator: 0,025 or 1638.
 QString germanNumber(double value)
@@ -55,7 +56,7 @@ QString incrementSummary(const plot::Graph& graph, std::int16_t acceleration,
 QString overflowSummary(const plot::Graph& graph, std::int16_t acceleration)
 {
     return QStringLiteral("a = %1").arg(acceleration) + separator +
-           QStringLiteral("nichts gezeichnet: Überlauf, dieser Graph zeichnet nur "
+           QStringLiteral("nichts gezeichnet: Überlauf,\ndieser Graph zeichnet nur\n"
                           "Beschleunigungen von -%1 bis %1")
                .arg(graph.largestAcceleration);
 }

@@ -12,8 +12,11 @@ struct RunResult;
 namespace app {
 
 // What a panel's tooltip and accessible description say after a plot run, in German with the
-// decimal comma, e.g. "a = 20 · Zuwachs 0 bis 0,05: 0,025 · Zuwachs 0,15 bis 0,2: 0,175 ·
-// Verhältnis 1 : 7".
+// decimal comma, one statement per line of at most 40 characters, e.g.
+//   a = 20
+//   Zuwachs 0 bis 0,05: 0,025
+//   Zuwachs 0,15 bis 0,2: 0,175
+//   Verhältnis 1 : 7
 QString incrementSummary(const plot::Graph& graph, std::int16_t acceleration,
                          const plot::RunResult& run);
 

@@ -51,6 +51,10 @@ bool MessageBoxErrorReporter::eventFilter(QObject* watched, QEvent* event)
 
 void MessageBoxErrorReporter::showPending()
 {
+    if (!m_window->isVisible()) {
+        m_pending.clear(); // the window has gone, and the program with it
+        return;
+    }
     if (m_pending.isEmpty() || m_waitingForRelease) {
         return;
     }
@@ -61,9 +65,11 @@ void MessageBoxErrorReporter::showPending()
                             QMessageBox::Ok, m_window);
     m_box->setObjectName(QStringLiteral("ErrorMessage"));
     m_box->setAttribute(Qt::WA_DeleteOnClose);
-    m_box->setWindowModality(Qt::WindowModal);
+    // Not modal (open() would make it window-modal): Qt drops a close request on a window that
+    // a modal box blocks, and the close box must always end the program.
+    m_box->setWindowModality(Qt::NonModal);
     m_pending.clear();
-    m_box->open();
+    m_box->show();
 }
 
 } // namespace app

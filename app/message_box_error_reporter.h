@@ -11,10 +11,11 @@ class QWidget;
 
 namespace app {
 
-// Shows each error in a window-modal message box over the window, opened without a nested
-// event loop once the current interaction has ended: if a mouse button is down (the focus
-// left the acceleration box on a press), the box waits for the release, so that the click
-// which caused the report still runs.
+// Shows each error in a message box over the window, opened without a nested event loop once
+// the current interaction has ended: if a mouse button is down (the focus left the
+// acceleration box on a press), the box waits for the release, so that the click which caused
+// the report still runs. A message still waiting when the window goes is dropped: after
+// "Ende" the rejected text no longer matters.
 class MessageBoxErrorReporter : public QObject, public winsys::ErrorReporter
 {
     Q_OBJECT

@@ -3,7 +3,11 @@
 #include "panels/panel_shape.h"
 
 #include <QLabel>
+#include <QMessageBox>
 #include <QTimer>
+#include <qpa/qwindowsysteminterface.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -146,21 +150,70 @@ TEST(MainWindowTest, ClickingALabelOrTheBackgroundKeepsTheFocus)
     EXPECT_EQ(driver.window.acceleration(), 20);
 }
 
-TEST(MainWindowTest, EndeAndTheCloseBoxEndTheEventLoopWithZero)
+// As the desktop asks a window to close (close box, Alt+F4, the window manager): a request
+// that Qt drops while a modal box blocks the window, unlike QWindow::close().
+void requestClose(QWidget& window)
 {
-    for (bool byButton : {true, false}) {
-        SCOPED_TRACE(byButton ? "Ende" : "close box");
-        WindowDriver driver;
+    QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(
+        window.windowHandle());
+}
+
+// Every way out, with a rejected text in the box, ends the event loop with exit code 0 and
+// leaves no window of the program on the screen. "Ende" ends without the rejection message.
+TEST(MainWindowTest, EveryWayOutEndsTheProgramWithZero)
+{
+    enum class Way { ClickEnde, SpaceOnEndeAfterTab, ClickEndeOverABox, CloseOverABox, Close };
+    const std::pair<const char*, Way> rows[] = {
+        {"click on Ende", Way::ClickEnde},
+        {"Tab, Tab, Space on Ende", Way::SpaceOnEndeAfterTab},
+        {"click on Ende while a message is open", Way::ClickEndeOverABox},
+        {"close request while a message is open", Way::CloseOverABox},
+        {"close request", Way::Close},
+    };
+    for (const auto& [name, way] : rows) {
+        SCOPED_TRACE(name);
+        WindowDriver driver(false);
         driver.click("Command1");
-        QTimer::singleShot(0, &driver.window, [&driver, byButton] {
-            if (byButton) {
+        driver.typeIntoText1("abc");
+        const auto openBox = [&driver] {
+            driver.key(Qt::Key_Tab); // to Command5: the text is rejected
+            EXPECT_TRUE(QTest::qWaitFor([] {
+                const auto boxes = QApplication::topLevelWidgets();
+                return std::any_of(boxes.begin(), boxes.end(), [](const QWidget* box) {
+                    return qobject_cast<const QMessageBox*>(box) != nullptr && box->isVisible();
+                });
+            })) << "the rejection message is open";
+        };
+        QTimer::singleShot(0, &driver.window, [&, way = way] {
+            switch (way) {
+            case Way::ClickEnde:
                 driver.click("Command6");
-            } else {
-                driver.window.windowHandle()->close();
+                break;
+            case Way::SpaceOnEndeAfterTab:
+                driver.key(Qt::Key_Tab);
+                driver.key(Qt::Key_Tab);
+                driver.key(Qt::Key_Space);
+                break;
+            case Way::ClickEndeOverABox:
+                openBox();
+                driver.click("Command6");
+                break;
+            case Way::CloseOverABox:
+                openBox();
+                requestClose(driver.window);
+                break;
+            case Way::Close:
+                requestClose(driver.window);
+                break;
             }
         });
+        QTimer watchdog; // a way out that fails must not hang the tests
+        watchdog.callOnTimeout([] { QCoreApplication::exit(1); });
+        watchdog.start(10000);
         EXPECT_EQ(QApplication::exec(), 0);
-        EXPECT_FALSE(driver.window.isVisible());
+        for (const QWidget* topLevel : QApplication::topLevelWidgets()) {
+            EXPECT_FALSE(topLevel->isVisible()) << topLevel->metaObject()->className();
+        }
     }
 }
 

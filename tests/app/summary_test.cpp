@@ -23,7 +23,8 @@ struct SummaryRow
     const char* summary;
 };
 
-TEST(SummaryTest, TellsTheIncrementsOfTheLastRun)
+// The statements of the last run, "·" standing for a line break.
+TEST(SummaryTest, TellsTheIncrementsOfTheLastRunLineByLine)
 {
     const SummaryRow rows[] = {
         {"Command1", "20", 3,
@@ -41,8 +42,8 @@ TEST(SummaryTest, TellsTheIncrementsOfTheLastRun)
          "a = 32767 · Zuwachs 0 bis 0,05: nicht erreicht · Zuwachs 0,15 bis 0,2: nicht erreicht · "
          "die Kurve verlässt das Diagramm vorher"},
         {"Command4", "128", 1,
-         "a = 128 · nichts gezeichnet: Überlauf, dieser Graph zeichnet nur Beschleunigungen von "
-         "-127 bis 127"},
+         "a = 128 · nichts gezeichnet: Überlauf, · dieser Graph zeichnet nur · Beschleunigungen "
+         "von -127 bis 127"},
     };
     WindowDriver driver;
     for (const SummaryRow& row : rows) {
@@ -50,8 +51,15 @@ TEST(SummaryTest, TellsTheIncrementsOfTheLastRun)
         driver.typeIntoText1(QString::fromLatin1(row.acceleration));
         driver.click(row.button);
         const panels::GraphPanel& panel = driver.window.panel(row.panel);
-        EXPECT_EQ(panel.toolTip().toStdString(), row.summary);
-        EXPECT_EQ(panel.accessibleDescription(), panel.toolTip());
+        // One statement per line, each about as wide as the panel.
+        const QString tooltip = panel.toolTip();
+        for (const QString& line : tooltip.split('\n')) {
+            EXPECT_LE(line.size(), 40) << line.toStdString();
+        }
+        EXPECT_EQ(
+            tooltip.toStdString(),
+            QString::fromUtf8(row.summary).replace(QStringLiteral(" · "), "\n").toStdString());
+        EXPECT_EQ(panel.accessibleDescription(), tooltip);
     }
 }
 
