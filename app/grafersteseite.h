@@ -46,6 +46,7 @@ public:
     winsys::ErrorReporter& errorReporter() const { return *m_errors; }
 
 private:
+    void setIconAndFrameHints();
     void createPanels();
     void createControls();
     void chainTabOrder();
