@@ -8,7 +8,8 @@ SANITIZE_DIR ?= build-sanitize
 SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps configure build test test-sanitize lint e2e bench run install screenshot clean
+.PHONY: all deps configure build test test-sanitize lint e2e bench run install screenshot clean \
+	package package-check
 
 all: build
 
@@ -61,6 +62,15 @@ run: configure
 # The program with its desktop entry and icon, under PREFIX (default ~/.local).
 install: build
 	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# beschleunigungskurven_<version>_amd64.deb in this folder, built with dpkg-buildpackage (debian/).
+package: deps
+	@scripts/build-package
+
+# The package checked: lintian, AppStream, desktop entry, file list, and an install into a
+# throw-away Debian 12 root where the installed program must show its window.
+package-check:
+	@scripts/package-check
 
 screenshot: build
 	@scripts/screenshot
