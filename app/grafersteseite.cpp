@@ -16,6 +16,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -71,6 +73,7 @@ GrafersteSeite::GrafersteSeite(std::unique_ptr<winsys::ErrorReporter> errors)
     setObjectName(QStringLiteral("GrafersteSeite"));
     setWindowTitle(QStringLiteral("Beschleunigungskurven"));
     setFixedSize(331, 333);
+    setIconAndFrameHints();
     QPalette background = palette();
     background.setColor(QPalette::Window, background.color(QPalette::Base));
     setPalette(background);
@@ -103,6 +106,20 @@ void GrafersteSeite::load()
 panels::GraphPanel& GrafersteSeite::panel(int index) const
 {
     return *m_panels.at(static_cast<std::size_t>(index));
+}
+
+void GrafersteSeite::setIconAndFrameHints()
+{
+    // The desktop entry's picture, in every size the resource holds (":/icons", one PNG a size).
+    QIcon icon;
+    const QDir icons(QStringLiteral(":/icons"));
+    for (const QString& name : icons.entryList(QDir::Files)) {
+        icon.addFile(icons.filePath(name));
+    }
+    setWindowIcon(icon);
+    // The size is fixed, so a maximise button would do nothing; the close box stays, it ends the
+    // program as "Ende" does.
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 }
 
 void GrafersteSeite::createPanels()

@@ -44,6 +44,7 @@ public:
     winsys::ErrorReporter& errorReporter() const { return *m_errors; }
 
 private:
+    void setIconAndFrameHints();
     void createPanels();
     void createButtons();
     void createInstruction();

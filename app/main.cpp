@@ -5,6 +5,9 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <filesystem>
+#include <string>
+#include <system_error>
 
 namespace {
 
@@ -19,14 +22,27 @@ bool hasDisplay()
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
+// The path this program was started from, for the hint how to start it without a display:
+// the executable itself where the system tells it, else what the caller typed.
+std::string programPath(const char* typed)
+{
+    std::error_code error;
+    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error) {
+        return executable.string();
+    }
+    return typed != nullptr ? typed : "beschleunigungskurven";
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     if (!hasDisplay()) {
-        std::fputs("Beschleunigungskurven: keine grafische Anzeige (DISPLAY ist leer); ohne "
-                   "Bildschirm so starten: xvfb-run -a build/bin/beschleunigungskurven\n",
-                   stderr);
+        std::fprintf(stderr,
+                     "Beschleunigungskurven: keine grafische Anzeige (DISPLAY ist leer); ohne "
+                     "Bildschirm so starten: xvfb-run -a %s\n",
+                     programPath(argc > 0 ? argv[0] : nullptr).c_str());
         return 1;
     }
     QApplication application(argc, argv);

@@ -1,0 +1,41 @@
+#include "window_driver.h"
+
+#include <QIcon>
+
+namespace {
+
+using app::testing::WindowDriver;
+
+// What the window asks the window manager for: the desktop entry's icon, at least in the title
+// bar's sizes, and a frame with a title, a close box and a minimise button but no maximise
+// button, since the size is fixed.
+TEST(WindowFrameTest, HasItsIconAndNoMaximiseButton)
+{
+    WindowDriver driver;
+    const QIcon icon = driver.window.windowIcon();
+    ASSERT_FALSE(icon.isNull());
+    for (const int size : {16, 32}) {
+        SCOPED_TRACE(size);
+        EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size)));
+    }
+
+    struct Row
+    {
+        const char* name;
+        Qt::WindowType hint;
+        bool expected;
+    };
+    const Row rows[] = {
+        {"title bar", Qt::WindowTitleHint, true},
+        {"close box", Qt::WindowCloseButtonHint, true},
+        {"minimise button", Qt::WindowMinimizeButtonHint, true},
+        {"maximise button", Qt::WindowMaximizeButtonHint, false},
+    };
+    const Qt::WindowFlags flags = driver.window.windowFlags();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(flags.testFlag(row.hint), row.expected);
+    }
+}
+
+} // namespace
