@@ -1,10 +1,9 @@
 #include "app/increment_summary.h"
 
+#include "app/german_number.h"
 #include "plot/graph_catalogue.h"
 #include "plot/increments.h"
 #include "plot/plot_run.h"
-
-#include <QLocale>
 
 #include <cmath>
 
@@ -14,14 +13,6 @@ namespace {
 
 // One statement per line keeps the tooltip about as wide as the panel.
 const QString separator = QStringLiteral("\n");
-
-// Four significant digits, decimal comma, no thousands separator: 0,025 or 1638.
-QString germanNumber(double value)
-{
-    QLocale german(QLocale::German, QLocale::Germany);
-    german.setNumberOptions(QLocale::OmitGroupSeparator);
-    return german.toString(value, 'g', 4);
-}
 
 QString interval(const QString& span, const std::optional<double>& growth)
 {
