@@ -3,7 +3,10 @@
 #include "app/error_messages.h"
 #include "app/face_button.h"
 #include "app/increment_summary.h"
+#include "app/line_edit_accessible.h"
 #include "app/message_box_error_reporter.h"
+#include "app/spoken_summary.h"
+#include "panels/accessible_role.h"
 #include "panels/arial_font.h"
 #include "panels/colours.h"
 #include "panels/graph_panel.h"
@@ -43,17 +46,19 @@ struct ButtonEntry
     const char* caption; // UTF-8
     int top;
     int height;
-    int fontPixels; // Arial 12 pt or 9 pt at 96 dots per inch
+    int fontPixels;          // Arial 12 pt or 9 pt at 96 dots per inch
+    const char* description; // UTF-8, what a screen reader says after the caption
 };
 
 const ButtonEntry graphButtons[] = {
-    {"Command1", "s", 0, 33, 16},
-    {"Command2", "E kin", 40, 33, 16},
-    {"Command3", "v", 80, 33, 16},
-    {"Command4", "P", 120, 33, 16},
+    {"Command1", "s", 0, 33, 16, "zeichnet den Weg s über der Zeit t"},
+    {"Command2", "E kin", 40, 33, 16, "zeichnet die kinetische Energie E kin über der Zeit t"},
+    {"Command3", "v", 80, 33, 16, "zeichnet die Geschwindigkeit v über der Zeit t"},
+    {"Command4", "P", 120, 33, 16, "zeichnet die Leistung P über der Zeit t"},
 };
-const ButtonEntry command5 = {"Command5", "zurücksetzen", 160, 25, 12};
-const ButtonEntry command6 = {"Command6", "Ende", 296, 33, 16};
+const ButtonEntry command5 = {
+    "Command5", "zurücksetzen", 160, 25, 12, "löscht die Kurven des gezeigten Diagramms"};
+const ButtonEntry command6 = {"Command6", "Ende", 296, 33, 16, "beendet das Programm"};
 
 QPushButton* createButton(const ButtonEntry& entry, QWidget* window)
 {
@@ -62,6 +67,7 @@ QPushButton* createButton(const ButtonEntry& entry, QWidget* window)
     button->setObjectName(QString::fromLatin1(entry.name));
     button->setGeometry(columnLeft, entry.top, columnWidth, entry.height);
     button->setFont(panels::arialFont(entry.fontPixels));
+    button->setAccessibleDescription(QString::fromUtf8(entry.description));
     return button;
 }
 
@@ -70,6 +76,9 @@ QPushButton* createButton(const ButtonEntry& entry, QWidget* window)
 GrafersteSeite::GrafersteSeite(std::unique_ptr<winsys::ErrorReporter> errors)
     : m_errors(std::move(errors))
 {
+    // A frame, as screen readers expect of a main window; Qt's plain widget is a "filler".
+    panels::setAccessibleRole("app::GrafersteSeite", QAccessible::Window);
+    LineEditAccessible::install();
     setObjectName(QStringLiteral("GrafersteSeite"));
     setWindowTitle(QStringLiteral("Beschleunigungskurven"));
     setFixedSize(331, 333);
@@ -150,6 +159,8 @@ void GrafersteSeite::createInstruction()
     m_label17->setFont(panels::arialFont(12));
     m_label17->setWordWrap(true);
     m_label17->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Spoken as one word: the blank after "Be-" only lets the caption break there.
+    m_label17->setAccessibleName(QStringLiteral("Hier können Sie die Beschleunigung ändern:"));
 }
 
 void GrafersteSeite::createText1()
@@ -164,8 +175,9 @@ void GrafersteSeite::createText1()
     QPalette white = m_text1->palette();
     white.setColor(QPalette::Base, QColor(panels::white));
     m_text1->setPalette(white);
-    // Buttons and Label17 are named by their own text; the box has none of its own.
+    // Label17 is the box's label for a screen reader; the name is for those that want a short one.
     m_text1->setAccessibleName(QStringLiteral("Beschleunigung"));
+    m_label17->setBuddy(m_text1);
     m_text1->installEventFilter(this);
     m_lastConvertedText = m_text1->text();
 }
@@ -197,7 +209,7 @@ void GrafersteSeite::showFirstView()
         for (winsys::Shape marker : winsys::markerShapes) {
             m_windows->setShapeVisible(marker, index, false);
         }
-        panel(index).setSummary(nothingDrawnSummary(), false);
+        panel(index).setSummary(nothingDrawnSummary(), nothingDrawnSummary(), false);
     }
     m_graphButtons[0]->setFocus();
 }
@@ -232,16 +244,21 @@ void GrafersteSeite::plotGraph(plot::GraphButton button)
     } catch (const winsys::RuntimeError&) {
         m_errors->reportError(overflowMessage(graph, m_acceleration));
     }
-    panel(graph.panel)
-        .setSummary(run ? incrementSummary(graph, m_acceleration, *run)
-                        : overflowSummary(graph, m_acceleration),
-                    true);
+    if (run) {
+        panel(graph.panel)
+            .setSummary(incrementSummary(graph, m_acceleration, *run),
+                        spokenSummary(graph, m_acceleration, *run), true);
+    } else {
+        panel(graph.panel)
+            .setSummary(overflowSummary(graph, m_acceleration),
+                        spokenOverflowSummary(graph, m_acceleration), true);
+    }
 }
 
 void GrafersteSeite::resetVisiblePanel()
 {
     if (const auto reset = plot::resetVisiblePanel(*m_windows)) {
-        panel(*reset).setSummary(nothingDrawnSummary(), false);
+        panel(*reset).setSummary(nothingDrawnSummary(), nothingDrawnSummary(), true);
     }
 }
 

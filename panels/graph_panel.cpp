@@ -1,12 +1,15 @@
 #include "panels/graph_panel.h"
 
+#include "panels/accessible_role.h"
+#include "panels/announcer.h"
 #include "panels/device_pixel_painter.h"
 #include "panels/panel_contents.h"
 #include "panels/panel_label.h"
 #include "panels/panel_line.h"
 #include "panels/panel_shape.h"
+#include "panels/spoken_panel.h"
+#include "plot/graph_catalogue.h"
 
-#include <QAccessible>
 #include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -16,6 +19,7 @@ namespace panels {
 GraphPanel::GraphPanel(int index, QWidget* parent)
     : QWidget(parent), m_index(index), m_curves(QSize(panelWidth, panelHeight), 1.0)
 {
+    setAccessibleRole("panels::GraphPanel", QAccessible::Chart);
     setObjectName(QStringLiteral("Picture1"));
     setProperty("index", index);
     setFixedSize(panelWidth, panelHeight);
@@ -40,11 +44,7 @@ void GraphPanel::createControls()
         m_lines.push_back(new PanelLine(entry, this));
     }
     for (const LabelEntry& entry : contents.labels) {
-        auto* label = new PanelLabel(entry, this);
-        m_labels.push_back(label);
-        if (entry.name == "Label14") {
-            setAccessibleName(label->text());
-        }
+        m_labels.push_back(new PanelLabel(entry, this));
     }
     std::size_t markerCount = 0;
     for (const ShapeEntry& entry : contents.shapes) {
@@ -57,12 +57,20 @@ void GraphPanel::createControls()
                     [this](const QRect& area) { update(area); });
         }
     }
+    const plot::Graph& graph = plot::graphForPanel(m_index);
+    setAccessibleName(spokenPanelName(graph));
+    m_spokenFormula = spokenFormula(graph);
+    m_announcer = new Announcer(this);
 }
 
 void GraphPanel::setShown(bool visible)
 {
     if (visible && !m_shown) {
         m_curves.clear();
+    }
+    if (!visible) {
+        // Else it would appear again with the panel, and be spoken again.
+        m_announcer->hide();
     }
     m_shown = visible;
     setVisible(visible);
@@ -96,14 +104,13 @@ void GraphPanel::ensureLayers()
     }
 }
 
-void GraphPanel::setSummary(const QString& summary, bool announce)
+void GraphPanel::setSummary(const QString& summary, const QString& spoken, bool announce)
 {
     setToolTip(summary);
-    setAccessibleDescription(summary);
+    setAccessibleDescription(spoken + QStringLiteral(". Formel: ") + m_spokenFormula);
     if (announce) {
-        QAccessibleEvent alert(this, QAccessible::Alert);
-        QAccessible::updateAccessibility(&alert);
-        emit announced(summary);
+        m_announcer->announce(spoken);
+        emit announced(spoken);
     }
 }
 

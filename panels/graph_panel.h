@@ -11,6 +11,7 @@
 
 namespace panels {
 
+class Announcer;
 class PanelLabel;
 class PanelLine;
 class PanelShape;
@@ -36,15 +37,16 @@ public:
     void clearCurves();
     bool hasCurves() const { return !m_curves.isEmpty(); }
 
-    // What the panel shows, in words: its tooltip and accessible description. With announce
-    // the text is also sent to assistive technology as an alert, to be read out.
-    void setSummary(const QString& summary, bool announce);
+    // What the panel shows, in words: the summary is its tooltip, the spoken form of it,
+    // followed by the formula in words, its accessible description. With announce a screen
+    // reader also speaks the spoken form at once, wherever the focus is.
+    void setSummary(const QString& summary, const QString& spoken, bool announce);
 
     QSize sizeHint() const override { return {233, 333}; }
 
 signals:
-    // Sent with each announcement, alongside the accessibility alert.
-    void announced(const QString& summary);
+    // Sent with each announcement, with the spoken text.
+    void announced(const QString& spoken);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -64,6 +66,8 @@ private:
     std::vector<PanelShape*> m_bands;
     std::array<PanelShape*, 6> m_markers{}; // Shape3 .. Shape8
     CurveLayer m_curves;
+    QString m_spokenFormula;
+    Announcer* m_announcer = nullptr;
 };
 
 using PanelArray = std::array<GraphPanel*, winsys::panelCount>;

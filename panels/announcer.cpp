@@ -1,0 +1,24 @@
+#include "panels/announcer.h"
+
+#include "panels/accessible_role.h"
+
+namespace panels {
+
+Announcer::Announcer(QWidget* parent) : QWidget(parent)
+{
+    setAccessibleRole("panels::Announcer", QAccessible::Notification);
+    setObjectName(QStringLiteral("Announcer"));
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(0, 0, 0, 0);
+    hide();
+}
+
+void Announcer::announce(const QString& text)
+{
+    hide();
+    setAccessibleName(text);
+    show();
+}
+
+} // namespace panels
