@@ -3,6 +3,7 @@
 #include "panels/accessible_role.h"
 #include "panels/announcer.h"
 #include "panels/device_pixel_painter.h"
+#include "panels/focus_mark.h"
 #include "panels/panel_contents.h"
 #include "panels/panel_label.h"
 #include "panels/panel_line.h"
@@ -158,6 +159,9 @@ void GraphPanel::paintEvent(QPaintEvent* event)
         if (marker->kind() == ShapeKind::Dot) {
             marker->paint(pixels, palette());
         }
+    }
+    if (hasFocus()) {
+        paintFocusMark(painter, size(), resolveColour(PanelColour::WindowText, palette()));
     }
 }
 
