@@ -8,8 +8,8 @@ SANITIZE_DIR ?= build-sanitize
 SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps configure build test test-sanitize lint e2e bench run install screenshot clean \
-	package package-check
+.PHONY: all deps configure build test test-sanitize lint e2e screen-reader-check bench run install \
+	screenshot clean package package-check
 
 all: build
 
@@ -46,6 +46,10 @@ lint: build
 # The real program on a virtual X display, driven with xdotool.
 e2e: build
 	@scripts/e2e
+
+# The real program read by the Orca screen reader and driven from the keyboard alone.
+screen-reader-check: build
+	@scripts/screen-reader-check
 
 bench: build
 	@for benchmark in $(BUILD_DIR)/bin/*_bench; do echo "== $$benchmark"; $$benchmark --benchmark_repetitions=5 --benchmark_report_aggregates_only=true || exit 1; done
