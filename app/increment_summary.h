@@ -11,8 +11,8 @@ struct RunResult;
 
 namespace app {
 
-// What a panel's tooltip and accessible description say after a plot run, in German with the
-// decimal comma, one statement per line of at most 40 characters, e.g.
+// What a panel's tooltip says after a plot run (app::spokenSummary is its spoken form), in German
+// with the decimal comma, one statement per line of at most 40 characters, e.g.
 //   a = 20
 //   Zuwachs 0 bis 0,05: 0,025
 //   Zuwachs 0,15 bis 0,2: 0,175
