@@ -4,6 +4,8 @@
 
 #include <QClipboard>
 
+#include <algorithm>
+#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -39,13 +41,11 @@ int darkIn(const QImage& image, const QRect& area)
 bool showsTheCurveOfTwenty(const QImage& copy)
 {
     const std::pair<int, int> points[] = {{68, 260}, {92, 196}, {116, 100}};
-    for (const auto& [column, row] : points) {
-        if (copy.pixelColor(column * scale + 1, row * scale + 1) != Qt::black ||
-            copy.pixelColor(column * scale + 2, row * scale + 2) != Qt::black) {
-            return false;
-        }
-    }
-    return true;
+    return std::all_of(std::begin(points), std::end(points), [&copy](const auto& point) {
+        const auto [column, row] = point;
+        return copy.pixelColor(column * scale + 1, row * scale + 1) == Qt::black &&
+               copy.pixelColor(column * scale + 2, row * scale + 2) == Qt::black;
+    });
 }
 
 TEST(WorksheetCopyTest, CtrlCCopiesTheShownPanelAtFourTimesItsSizeNamingItsAccelerations)

@@ -60,12 +60,15 @@ protected:
     GraphPanel panel{0};
 };
 
-std::vector<int> blackRuns(const QImage& image, int line, bool alongColumn, int first, int last)
+// The lengths of the runs of black pixels in device column (downColumn) or row number index,
+// from first to last.
+std::vector<int> blackRuns(const QImage& image, int index, bool downColumn, int first, int last)
 {
     std::vector<int> runs;
     bool inRun = false;
     for (int at = first; at <= last; ++at) {
-        const QColor colour = alongColumn ? image.pixelColor(line, at) : image.pixelColor(at, line);
+        const QColor colour =
+            downColumn ? image.pixelColor(index, at) : image.pixelColor(at, index);
         const bool black = colour == Qt::black;
         if (black && !inRun) {
             runs.push_back(0);
@@ -116,10 +119,10 @@ TEST_F(HighDensityTest, CurvePenCoversRoundScaleDevicePixelsAcross)
         const int lastX = endPixel(std::max(c.x1, c.x2)) + (across ? 0 : density.pen - 1);
         const int firstY = endPixel(std::min(c.y1, c.y2));
         const int lastY = endPixel(std::max(c.y1, c.y2)) + (across ? density.pen - 1 : 0);
-        for (int along = across ? firstX : firstY; along <= (across ? lastX : lastY); ++along) {
+        for (int step = across ? firstX : firstY; step <= (across ? lastX : lastY); ++step) {
             const std::vector<int> runs =
-                blackRuns(image, along, across, across ? firstY : firstX, across ? lastY : lastX);
-            ASSERT_EQ(runs, std::vector<int>{density.pen}) << "device line " << along;
+                blackRuns(image, step, across, across ? firstY : firstX, across ? lastY : lastX);
+            ASSERT_EQ(runs, std::vector<int>{density.pen}) << "device line " << step;
         }
         const QRect free(QPoint(endPixel(33), endPixel(17)), QPoint(endPixel(200), endPixel(294)));
         const QRect box(QPoint(firstX, firstY), QPoint(lastX, lastY));
