@@ -11,6 +11,7 @@
 #include "panels/colours.h"
 #include "panels/graph_panel.h"
 #include "panels/qt_window_system.h"
+#include "panels/worksheet_copy.h"
 #include "plot/graph_catalogue.h"
 #include "plot/plot_run.h"
 #include "plot/reset.h"
@@ -241,6 +242,7 @@ void GrafersteSeite::plotGraph(plot::GraphButton button)
     std::optional<plot::RunResult> run;
     try {
         run = plot::plotRun(graph, m_acceleration, *m_windows);
+        panel(graph.panel).addDrawnAcceleration(m_acceleration);
     } catch (const winsys::RuntimeError&) {
         m_errors->reportError(overflowMessage(graph, m_acceleration));
     }
@@ -264,10 +266,11 @@ void GrafersteSeite::resetVisiblePanel()
 
 void GrafersteSeite::copyVisiblePanel()
 {
-    // The first shown panel, as reset finds it; grab() renders at the device pixel ratio.
+    // The first shown panel, as reset finds it, drawn afresh at four times its size with the
+    // accelerations of its curves beneath.
     for (panels::GraphPanel* shown : m_panels) {
         if (shown->isShown()) {
-            QGuiApplication::clipboard()->setImage(shown->grab().toImage());
+            QGuiApplication::clipboard()->setImage(panels::worksheetCopy(*shown));
             return;
         }
     }

@@ -1,5 +1,6 @@
 #include "panels/graph_panel.h"
 #include "panels/qt_window_system.h"
+#include "panels/worksheet_copy.h"
 #include "plot/graph_catalogue.h"
 #include "plot/plot_run.h"
 #include "winsys/runtime_error.h"
@@ -26,26 +27,56 @@ const plot::Graph& distanceGraph()
     return plot::graphForButton(plot::GraphButton::Command1);
 }
 
-// Paints panel 3 after the given number of accumulated s-graph runs with accelerations
-// 1, 2, 3, ... (cycling through 1 to 40, so every run draws a full-length curve).
+// Paints panel 3 after the given number of accumulated s-graph runs, at the screen's device
+// pixel ratio. The accelerations cycle down through 40 to 1, so that every run draws a
+// full-length curve and the last run, whose dots and bars are painted, is always a = 1.
 void BM_PaintPanelAfterRuns(benchmark::State& state)
 {
     PanelSet set;
-    for (int run = 0; run < state.range(0); ++run) {
-        plot::plotRun(distanceGraph(), static_cast<std::int16_t>(1 + run % 40), set.windows);
+    const auto runs = static_cast<int>(state.range(0));
+    for (int run = 0; run < runs; ++run) {
+        const auto acceleration = static_cast<std::int16_t>(1 + (runs - 1 - run) % 40);
+        plot::plotRun(distanceGraph(), acceleration, set.windows);
     }
     panels::GraphPanel& panel = *set.panels[3];
     if (!panel.hasCurves()) {
         state.SkipWithError("the runs drew nothing");
         return;
     }
-    QImage image(panel.size(), QImage::Format_ARGB32_Premultiplied);
+    const qreal scale = panel.devicePixelRatioF();
+    QImage image(panel.size() * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    state.SetLabel("device pixel ratio " + QString::number(scale).toStdString());
     for (auto _ : state) {
         panel.render(&image);
         benchmark::DoNotOptimize(image.constBits());
     }
 }
 BENCHMARK(BM_PaintPanelAfterRuns)->Arg(1)->Arg(1000)->Unit(benchmark::kMicrosecond);
+
+// What Ctrl+C does with panel 3 after s-graph runs of the given number of distinct
+// accelerations 1, 2, 3, ...: the picture at four times the size, every curve run again.
+void BM_WorksheetCopyOfCurves(benchmark::State& state)
+{
+    PanelSet set;
+    panels::GraphPanel& panel = *set.panels[3];
+    for (int run = 1; run <= state.range(0); ++run) {
+        const auto acceleration = static_cast<std::int16_t>(run);
+        plot::plotRun(distanceGraph(), acceleration, set.windows);
+        panel.addDrawnAcceleration(acceleration);
+    }
+    const auto curves = static_cast<std::size_t>(state.range(0));
+    if (panel.drawnAccelerations().size() != curves ||
+        panels::worksheetCopy(panel).width() != 4 * panel.width()) {
+        state.SkipWithError("the panel does not hold the curves, or the copy is not 4 x");
+        return;
+    }
+    for (auto _ : state) {
+        const QImage copy = panels::worksheetCopy(panel);
+        benchmark::DoNotOptimize(copy.constBits());
+    }
+}
+BENCHMARK(BM_WorksheetCopyOfCurves)->Arg(1)->Arg(40)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 // One full plot run through the Qt seam (a = 0: 169 segments, all markers), without painting.
 void BM_PlotRunThroughQtSeam(benchmark::State& state)
@@ -83,6 +114,12 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+#ifdef PANEL_BENCH_SCALE_FACTOR
+    // The same benchmarks on a screen of higher density, unless the caller chose one.
+    if (qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR")) {
+        qputenv("QT_SCALE_FACTOR", PANEL_BENCH_SCALE_FACTOR);
+    }
+#endif
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -19,6 +19,8 @@ QColor resolveColour(PanelColour colour, const QPalette& palette)
         return QColor(bandGrey);
     case PanelColour::BarBlue:
         return QColor(barBlue);
+    case PanelColour::BarOutline:
+        return QColor(barOutline);
     case PanelColour::Black:
         return QColor(black);
     }

@@ -1,11 +1,7 @@
 #include "panels/curve_layer.h"
 
-#include "panels/colours.h"
-#include "panels/pixel_geometry.h"
-
 #include <QPainter>
 
-#include <cstdlib>
 #include <cstring>
 
 namespace panels {
@@ -20,70 +16,27 @@ QImage transparentImage(QSize logicalSize, qreal scale)
     return image;
 }
 
-// Two pixels of room beyond each edge, so clipping never shortens the part that shows.
-constexpr double clipMargin = 2.0;
-
-void setPixel(QImage& image, int x, int y, QRgb colour)
-{
-    if (x >= 0 && y >= 0 && x < image.width() && y < image.height()) {
-        reinterpret_cast<QRgb*>(image.scanLine(y))[x] = colour;
-    }
-}
-
-// Bresenham's line between two device pixels, both ends included, onto two rasters of the
-// same size at once.
-void plotLine(QImage& first, QImage& second, QPoint from, QPoint to)
-{
-    const int dx = std::abs(to.x() - from.x());
-    const int dy = -std::abs(to.y() - from.y());
-    const int stepX = from.x() < to.x() ? 1 : -1;
-    const int stepY = from.y() < to.y() ? 1 : -1;
-    int error = dx + dy;
-    QPoint at = from;
-    while (true) {
-        setPixel(first, at.x(), at.y(), black);
-        setPixel(second, at.x(), at.y(), black);
-        if (at == to) {
-            return;
-        }
-        const int doubled = 2 * error;
-        if (doubled >= dy) {
-            error += dy;
-            at.rx() += stepX;
-        }
-        if (doubled <= dx) {
-            error += dx;
-            at.ry() += stepY;
-        }
-    }
-}
-
 } // namespace
 
-CurveLayer::CurveLayer(QSize logicalSize, qreal scale) : m_logicalSize(logicalSize), m_scale(scale)
+CurveLayer::CurveLayer(QSize logicalSize, qreal scale)
+    : m_logicalSize(logicalSize), m_scale(scale), m_pen(logicalSize, scale)
 {}
 
 QRect CurveLayer::drawSegment(double x1, double y1, double x2, double y2)
 {
-    const Bounds bounds{-clipMargin, -clipMargin, m_logicalSize.width() + clipMargin,
-                        m_logicalSize.height() + clipMargin};
-    const auto clipped = clipSegment({x1, y1, x2, y2}, bounds);
-    if (!clipped) {
-        return {};
-    }
-    // End points snap to the nearest device pixel, so a chain of segments meets exactly.
-    const QPoint from(toDevicePixel(clipped->x1, m_scale), toDevicePixel(clipped->y1, m_scale));
-    const QPoint to(toDevicePixel(clipped->x2, m_scale), toDevicePixel(clipped->y2, m_scale));
     if (m_curves.isNull()) {
         m_curves = transparentImage(m_logicalSize, m_scale);
     }
     if (m_picture.isNull()) {
         composePicture();
     }
-    plotLine(m_curves, m_picture, from, to); // the picture's first write detaches its copy
+    // The picture's first write detaches it from the background it shares pixels with.
+    QImage* const rasters[] = {&m_curves, &m_picture};
+    const QRect device = m_pen.draw(x1, y1, x2, y2, rasters);
+    if (device.isEmpty()) {
+        return {};
+    }
     m_empty = false;
-
-    const QRect device = QRect(from, to).normalized().adjusted(-1, -1, 1, 1);
     m_drawnArea |= device.intersected(m_curves.rect());
     return QRectF(device.left() / m_scale, device.top() / m_scale, device.width() / m_scale,
                   device.height() / m_scale)
@@ -112,6 +65,7 @@ void CurveLayer::clear()
     }
     m_empty = true;
     m_drawnArea = QRect();
+    m_pen.lift();
     if (!pictureOwnsPixels) {
         composePicture();
     }
@@ -138,6 +92,7 @@ void CurveLayer::setScale(qreal scale)
         m_curves = QImage();
     }
     m_scale = scale;
+    m_pen = CurvePen(m_logicalSize, scale);
     m_background = QImage();
     composePicture();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "panels/curve_pen.h"
+
 #include <QImage>
 #include <QRect>
 
@@ -7,9 +9,8 @@ namespace panels {
 
 // The drawn curves of one panel, kept as rasters of the panel's size at the device pixel
 // ratio: the curves alone on a transparent raster, and the picture that the panel blits, its
-// static diagram with the curves over it. Segments are black, one device pixel wide, without
-// antialiasing. Neither raster's size nor the cost of blitting depends on how many segments
-// were drawn.
+// static diagram with the curves over it. Segments are drawn with a CurvePen, one logical pixel
+// wide. Neither raster's size nor the cost of blitting depends on how many segments were drawn.
 class CurveLayer
 {
 public:
@@ -43,6 +44,7 @@ private:
     QImage m_background;
     QImage m_picture;
     bool m_empty = true;
+    CurvePen m_pen;
 };
 
 } // namespace panels

@@ -15,6 +15,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace panels {
 
 GraphPanel::GraphPanel(int index, QWidget* parent)
@@ -68,6 +70,7 @@ void GraphPanel::setShown(bool visible)
 {
     if (visible && !m_shown) {
         m_curves.clear();
+        m_drawnAccelerations.clear();
     }
     if (!visible) {
         // Else it would appear again with the panel, and be spoken again.
@@ -90,9 +93,18 @@ void GraphPanel::drawSegment(float x1, float y1, float x2, float y2)
 
 void GraphPanel::clearCurves()
 {
+    m_drawnAccelerations.clear();
     if (hasCurves()) {
         m_curves.clear();
         update();
+    }
+}
+
+void GraphPanel::addDrawnAcceleration(std::int16_t acceleration)
+{
+    if (std::find(m_drawnAccelerations.begin(), m_drawnAccelerations.end(), acceleration) ==
+        m_drawnAccelerations.end()) {
+        m_drawnAccelerations.push_back(acceleration);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
 #include <vector>
 
 namespace panels {
@@ -37,6 +38,17 @@ public:
     void clearCurves();
     bool hasCurves() const { return !m_curves.isEmpty(); }
 
+    int index() const { return m_index; }
+    // The accelerations whose plot runs drew the curves on the panel, each once, in the order
+    // first drawn; told by whoever runs them, forgotten with the curves. A curve is a function
+    // of its graph and acceleration alone, so these redraw the panel's curves at any scale.
+    void addDrawnAcceleration(std::int16_t acceleration);
+    const std::vector<std::int16_t>& drawnAccelerations() const { return m_drawnAccelerations; }
+
+    // The static diagram alone (surface, lines, labels, bands), at scale device pixels per
+    // logical pixel.
+    QImage renderStaticDiagram(qreal scale) const;
+
     // What the panel shows, in words: the summary is its tooltip, the spoken form of it,
     // followed by the formula in words, its accessible description. With announce a screen
     // reader also speaks the spoken form at once, wherever the focus is.
@@ -57,7 +69,6 @@ private:
     // Brings the layers to the current device pixel ratio, drawing the static diagram anew
     // when needed.
     void ensureLayers();
-    QImage renderStaticDiagram(qreal scale) const;
 
     int m_index;
     bool m_shown = true;
@@ -68,6 +79,7 @@ private:
     CurveLayer m_curves;
     QString m_spokenFormula;
     Announcer* m_announcer = nullptr;
+    std::vector<std::int16_t> m_drawnAccelerations;
 };
 
 using PanelArray = std::array<GraphPanel*, winsys::panelCount>;

@@ -30,15 +30,16 @@ const LabelEntry commonLabels[] = {
     {"Label12", "0,3", 160, 304, 25, 17, Tick},
 };
 
+// The bars are outlined so that their edges still show on a washed-out projector.
 const ShapeEntry shapes[] = {
-    {"Shape1", ShapeKind::Band, 32, 32, 25, 265, BandGrey},
-    {"Shape2", ShapeKind::Band, 104, 32, 25, 265, BandGrey},
-    {"Shape3", ShapeKind::Dot, 40, 8, 5, 9, Black},
-    {"Shape4", ShapeKind::Dot, 72, 8, 5, 9, Black},
-    {"Shape5", ShapeKind::Dot, 104, 8, 5, 9, Black},
-    {"Shape6", ShapeKind::Dot, 144, 8, 5, 9, Black},
-    {"Shape7", ShapeKind::Bar, 32, 120, 153, 33, BarBlue},
-    {"Shape8", ShapeKind::Bar, 32, 184, 153, 33, BarBlue},
+    {"Shape1", ShapeKind::Band, 32, 32, 25, 265, BandGrey, std::nullopt},
+    {"Shape2", ShapeKind::Band, 104, 32, 25, 265, BandGrey, std::nullopt},
+    {"Shape3", ShapeKind::Dot, 40, 8, 5, 9, Black, std::nullopt},
+    {"Shape4", ShapeKind::Dot, 72, 8, 5, 9, Black, std::nullopt},
+    {"Shape5", ShapeKind::Dot, 104, 8, 5, 9, Black, std::nullopt},
+    {"Shape6", ShapeKind::Dot, 144, 8, 5, 9, Black, std::nullopt},
+    {"Shape7", ShapeKind::Bar, 32, 120, 153, 33, BarBlue, BarOutline},
+    {"Shape8", ShapeKind::Bar, 32, 184, 153, 33, BarBlue, BarOutline},
 };
 
 // Panels 0 (v, one unit per 32 rows) and 3 (s, 0.1 per 64 rows) share this grid.

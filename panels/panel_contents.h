@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -48,6 +49,9 @@ struct ShapeEntry
     ShapeKind kind;
     int left, top, width, height;
     PanelColour colour;
+    // A one-pixel outline on the shape's own first and last rows and columns, painted in mask
+    // mode like the fill.
+    std::optional<PanelColour> outline;
 };
 
 struct PanelContents

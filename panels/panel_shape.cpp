@@ -25,6 +25,32 @@ std::pair<int, int> span(float start, float extent)
     return {std::min(a, b), std::max(a, b)};
 }
 
+// Masks the logical pixels [left, right) x [top, bottom): the first and last rows and columns
+// with the outline colour, the pixels inside them with the fill, each pixel once.
+void maskOutlined(DevicePixelPainter& painter, const QRect& logicalArea, const QColor& fill,
+                  const QColor& outline)
+{
+    const auto maskArea = [&painter](int left, int top, int right, int bottom,
+                                     const QColor& colour) {
+        if (right > left && bottom > top) {
+            painter.mask(painter.deviceRect(left, top, right, bottom), colour);
+        }
+    };
+    const int left = logicalArea.left();
+    const int top = logicalArea.top();
+    const int right = left + logicalArea.width();
+    const int bottom = top + logicalArea.height();
+    const int innerLeft = left + 1;
+    const int innerTop = top + 1;
+    const int innerRight = std::max(right - 1, innerLeft);
+    const int innerBottom = std::max(bottom - 1, innerTop);
+    maskArea(left, top, right, innerTop, outline);
+    maskArea(left, innerBottom, right, bottom, outline);
+    maskArea(left, innerTop, innerLeft, innerBottom, outline);
+    maskArea(innerRight, innerTop, right, innerBottom, outline);
+    maskArea(innerLeft, innerTop, innerRight, innerBottom, fill);
+}
+
 } // namespace
 
 PanelShape::PanelShape(const ShapeEntry& entry, QObject* parent)
@@ -89,7 +115,13 @@ void PanelShape::paint(DevicePixelPainter& painter, const QPalette& palette) con
     }
     const auto [left, right] = span(m_left, static_cast<float>(m_entry.width));
     const auto [top, bottom] = span(m_top, m_height);
-    if (bottom > top) {
+    if (bottom <= top) {
+        return;
+    }
+    if (m_entry.outline) {
+        maskOutlined(painter, QRect(left, top, right - left, bottom - top), colour,
+                     resolveColour(*m_entry.outline, palette));
+    } else {
         painter.mask(painter.deviceRect(left, top, right, bottom), colour);
     }
 }

@@ -31,6 +31,7 @@ public:
     void setTop(float top);
     // A bar with Top T and Height H covers rows T to T + H - 1; with a negative H the rows
     // T + H to T - 1, so that a falling quantity shows its decrease. Height 0 covers nothing.
+    // Its outline lies on the first and last of those rows and on its first and last columns.
     void setHeight(float height);
 
     // The logical pixels the shape may cover, clamped to a sane range.

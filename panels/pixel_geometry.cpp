@@ -51,4 +51,9 @@ int toDevicePixel(double logical, double scale)
     return static_cast<int>(std::floor(clamped * scale + 0.5));
 }
 
+int devicePenWidth(double scale)
+{
+    return static_cast<int>(std::lround(std::clamp(scale, 1.0, 64.0)));
+}
+
 } // namespace panels

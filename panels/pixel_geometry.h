@@ -32,4 +32,8 @@ std::optional<Segment> clipSegment(const Segment& segment, const Bounds& bounds)
 // input gives a valid int.
 int toDevicePixel(double logical, double scale);
 
+// How many device pixels across a pen one logical pixel wide covers: the scale rounded to the
+// nearest whole number, at least 1 (1 at scales 1 and 1.25, 2 at 1.5 to 2.49, 4 at 4).
+int devicePenWidth(double scale);
+
 } // namespace panels

@@ -62,6 +62,7 @@ protected:
     const QColor grid = colourOf(PanelColour::GridGrey);
     const QColor band = colourOf(PanelColour::BandGrey);
     const QColor bar = colourOf(PanelColour::BarBlue);
+    const QColor outline = colourOf(PanelColour::BarOutline);
 };
 
 TEST_F(GraphPanelRenderTest, StaticDiagramStandsWhereTheTablesPutIt)
@@ -91,32 +92,45 @@ TEST_F(GraphPanelRenderTest, StaticDiagramStandsWhereTheTablesPutIt)
                         });
 }
 
+// The outline takes the bar's own first and last rows and columns; the bar still covers rows
+// T to T + H - 1 and columns 32 to 184, and masks what lies beneath.
 TEST_F(GraphPanelRenderTest, BarsMaskWhatLiesBeneath)
 {
     placeBar(Shape::Shape7, 280, 16);
     const QImage image = renderPanel(panel);
     expectPixels(image, {
-                            {"first row of the bar", 60, 280, bar},
-                            {"last row of the bar", 60, 294, bar},
+                            {"first row of the bar is its outline", 60, 280, outline},
+                            {"second row of the bar", 60, 281, bar},
+                            {"row 294 of the bar", 60, 294, bar},
                             {"axis stays black under the bar", 60, 295, text},
                             {"row above the bar", 60, 279, white},
-                            {"right end column 184", 184, 290, bar},
+                            {"right end column 184 is the outline", 184, 290, outline},
+                            {"column 183", 183, 290, bar},
                             {"column 185 is outside", 185, 290, white},
+                            {"first column stays the axis", 32, 290, text},
                             {"grid line under the bar", 80, 290, masked(workspace, bar)},
+                            {"grid line under the outline", 80, 280, masked(workspace, outline)},
                             {"band over the bar is darker", 44, 290, masked(band, bar)},
+                            {"band over the outline", 44, 280, masked(band, outline)},
                         });
     placeBar(Shape::Shape7, 250, 20);
+    expectPixels(renderPanel(panel), {{"grey grid line under the bar", 150, 264, masked(grid, bar)},
+                                      {"last row 269 is the outline", 150, 269, outline},
+                                      {"row 270 is outside", 150, 270, white}});
+    placeBar(Shape::Shape7, 264, 1);
     expectPixels(renderPanel(panel),
-                 {{"grey grid line under the bar", 150, 264, masked(grid, bar)}});
+                 {{"a bar of one row is all outline", 150, 264, masked(grid, outline)},
+                  {"at its right end too", 184, 264, masked(grid, outline)},
+                  {"nothing below it", 150, 265, white}});
 }
 
 TEST_F(GraphPanelRenderTest, NegativeHeightCoversTheRowsAboveTheTop)
 {
     placeBar(Shape::Shape8, 280, -16);
     expectPixels(renderPanel(panel), {
-                                         {"row T + H", 150, 264, masked(grid, bar)},
+                                         {"row T + H", 150, 264, masked(grid, outline)},
                                          {"inside", 150, 270, bar},
-                                         {"row T - 1", 150, 279, bar},
+                                         {"row T - 1", 150, 279, outline},
                                          {"row T", 150, 280, white},
                                          {"above T + H", 150, 263, white},
                                      });

@@ -1,41 +1,296 @@
 #include "panels/graph_panel.h"
 
 #include "panel_render.h"
+#include "panels/panel_line.h"
+#include "panels/panel_shape.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
 
 namespace {
 
 using panels::GraphPanel;
+using panels::PanelColour;
+using panels::testing::colourOf;
 using panels::testing::hideMarkers;
+using panels::testing::masked;
 using panels::testing::renderPanel;
 
-// Runs with QT_SCALE_FACTOR=2: the panel keeps its logical size and renders twice the pixels.
-TEST(HighDensityTest, RendersTwiceThePixelsWithThinCurves)
+// Runs once for each QT_SCALE_FACTOR of 1.25, 1.5, 1.75 and 2: the panel keeps its logical
+// size and paints scale device pixels per logical pixel. A pen one logical pixel wide covers
+// round(scale) device pixels across.
+struct Density
 {
-    GraphPanel panel(0);
-    ASSERT_EQ(panel.devicePixelRatioF(), 2.0) << "run with QT_SCALE_FACTOR=2";
-    hideMarkers(panel);
-    // A shallow line: a third of a row per column, so each device column holds one pixel of it.
-    panel.drawSegment(40, 250, 190, 200);
-    const QImage image = renderPanel(panel);
-    ASSERT_EQ(image.size(), QSize(466, 666));
-    for (int x = 2 * 140; x < 2 * 170; ++x) {
-        if (x / 2 == 176) {
-            continue; // a vertical grid line
+    double scale;
+    int pen;
+};
+const Density densities[] = {{1.25, 1}, {1.5, 2}, {1.75, 2}, {2.0, 2}};
+
+class HighDensityTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        const double scale = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble();
+        for (const Density& candidate : densities) {
+            if (candidate.scale == scale) {
+                density = candidate;
+            }
         }
-        int black = 0;
-        for (int y = 2 * 195; y < 2 * 250; ++y) {
-            black += image.pixelColor(x, y) == Qt::black ? 1 : 0;
-        }
-        EXPECT_EQ(black, 1) << "device column " << x;
+        ASSERT_GT(density.scale, 1.0) << "run with QT_SCALE_FACTOR 1.25, 1.5, 1.75 or 2";
+        ASSERT_EQ(panel.devicePixelRatioF(), density.scale);
+        hideMarkers(panel);
     }
-    // The time axis is 2 logical rows, 4 device rows, with no blurred edge.
-    for (int y = 2 * 293; y < 2 * 299; ++y) {
-        const QColor colour = image.pixelColor(300, y);
-        const bool onAxis = y >= 2 * 295 && y < 2 * 297;
-        EXPECT_EQ(colour == Qt::black, onAxis) << "device row " << y;
-        EXPECT_TRUE(colour == Qt::black || colour == Qt::white) << "device row " << y;
+
+    // The device pixel an end point at a logical coordinate is rounded to.
+    int endPixel(double logical) const
+    {
+        return static_cast<int>(std::floor(logical * density.scale + 0.5));
+    }
+    // A device pixel well inside the logical pixel p: the one under its centre.
+    int inside(int logical) const
+    {
+        return static_cast<int>(std::floor((logical + 0.5) * density.scale));
+    }
+
+    Density density{1.0, 1};
+    GraphPanel panel{0};
+};
+
+// The lengths of the runs of black pixels in device column (downColumn) or row number index,
+// from first to last.
+std::vector<int> blackRuns(const QImage& image, int index, bool downColumn, int first, int last)
+{
+    std::vector<int> runs;
+    bool inRun = false;
+    for (int at = first; at <= last; ++at) {
+        const QColor colour =
+            downColumn ? image.pixelColor(index, at) : image.pixelColor(at, index);
+        const bool black = colour == Qt::black;
+        if (black && !inRun) {
+            runs.push_back(0);
+        }
+        if (black) {
+            ++runs.back();
+        }
+        inRun = black;
+    }
+    return runs;
+}
+
+// Counts the black pixels of a device rectangle.
+int blackIn(const QImage& image, const QRect& area)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            count += image.pixelColor(x, y) == Qt::black ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+// Segments in the free part of panel 0 (columns 33 to 200, rows 17 to 294 hold no black but
+// the curve). Where a segment runs more across than up or down, each device column from one
+// end to the other holds one run of pen black pixels, from the row its end points round to
+// downward; otherwise each device row does, rightward. Nothing lies beyond the ends.
+TEST_F(HighDensityTest, CurvePenCoversRoundScaleDevicePixelsAcross)
+{
+    struct Case
+    {
+        const char* name;
+        float x1, y1, x2, y2;
+    };
+    const Case cases[] = {
+        {"shallow", 40, 250, 190, 200},    {"steep", 60, 280, 100, 60},
+        {"horizontal", 40, 150, 190, 150}, {"vertical", 150, 60, 150, 280},
+        {"diagonal", 40, 60, 190, 210},    {"steep, upward", 120, 270, 100, 40},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        panel.clearCurves();
+        panel.drawSegment(c.x1, c.y1, c.x2, c.y2);
+        const QImage image = renderPanel(panel);
+        const bool across = std::abs(c.x2 - c.x1) >= std::abs(c.y2 - c.y1);
+        const int firstX = endPixel(std::min(c.x1, c.x2));
+        const int lastX = endPixel(std::max(c.x1, c.x2)) + (across ? 0 : density.pen - 1);
+        const int firstY = endPixel(std::min(c.y1, c.y2));
+        const int lastY = endPixel(std::max(c.y1, c.y2)) + (across ? density.pen - 1 : 0);
+        for (int step = across ? firstX : firstY; step <= (across ? lastX : lastY); ++step) {
+            const std::vector<int> runs =
+                blackRuns(image, step, across, across ? firstY : firstX, across ? lastY : lastX);
+            ASSERT_EQ(runs, std::vector<int>{density.pen}) << "device line " << step;
+        }
+        const QRect free(QPoint(endPixel(33), endPixel(17)), QPoint(endPixel(200), endPixel(294)));
+        const QRect box(QPoint(firstX, firstY), QPoint(lastX, lastY));
+        EXPECT_EQ(blackIn(image, free), blackIn(image, box)) << "black beyond the ends";
+    }
+}
+
+// A segment of one point is a square of pen x pen pixels. In a chain of segments the joints
+// keep the pen's width, and where the chain turns from running across to running up it gets
+// the same square, so the bend's outer corner shows no notch.
+TEST_F(HighDensityTest, PointsAndBendsGetAFullSquareOtherJointsNone)
+{
+    const int pen = density.pen;
+    panel.drawSegment(150, 100, 150, 100);
+    panel.drawSegment(40, 200, 100, 190);
+    panel.drawSegment(100, 190, 110, 100);
+    panel.drawSegment(40, 260, 100, 250);
+    panel.drawSegment(100, 250, 190, 240);
+    const QImage image = renderPanel(panel);
+    const QRect point(endPixel(150), endPixel(100), pen, pen);
+    EXPECT_EQ(blackIn(image, point.adjusted(-1, -1, 1, 1)), pen * pen) << "the point";
+    EXPECT_EQ(blackIn(image, QRect(endPixel(100), endPixel(190), pen, pen)), pen * pen)
+        << "the bend";
+    for (int x = endPixel(40); x <= endPixel(190); ++x) {
+        ASSERT_EQ(blackRuns(image, x, true, endPixel(235), endPixel(265)), std::vector<int>{pen})
+            << "device column " << x << " of the chain running across";
+    }
+}
+
+// A segment that leaves the panel is drawn with its full pen up to the panel's edge.
+TEST_F(HighDensityTest, ClippedSegmentKeepsItsPenToTheEdge)
+{
+    panel.drawSegment(150, 200, 1e9F, -5e8F); // leaves through the right edge at row 158.5
+    const QImage image = renderPanel(panel);
+    for (int x = endPixel(150) + density.pen; x < image.width(); ++x) {
+        ASSERT_EQ(blackRuns(image, x, true, endPixel(100), endPixel(201)),
+                  std::vector<int>{density.pen})
+            << "device column " << x;
+    }
+}
+
+// Each cross-section of a static line, away from where other lines cross it, is the line's
+// colour between two surroundings (white, or a band's grey with the line masked into it): the
+// same device pixels and one tone at every point of its length, no blended edge.
+TEST_F(HighDensityTest, StaticLinesKeepOneWidthAndOneToneAlongTheirLength)
+{
+    for (int index = 0; index < 4; ++index) {
+        GraphPanel shown(index);
+        hideMarkers(shown);
+        const QImage image = renderPanel(shown);
+        const auto lines = shown.findChildren<panels::PanelLine*>();
+        for (const panels::PanelLine* line : lines) {
+            const QRect area = line->area();
+            const bool horizontal = area.width() > area.height();
+            const bool hidden = std::any_of(lines.begin(), lines.end(), [&](const auto* other) {
+                return other != line && other->area().contains(area) && other->area() != area;
+            });
+            if (hidden) {
+                continue; // Line5(1), under the time axis
+            }
+            SCOPED_TRACE("panel " + std::to_string(index) + " " + line->objectName().toStdString());
+            std::string firstSection;
+            int sections = 0;
+            const int from = horizontal ? area.left() : area.top();
+            const int to = horizontal ? area.right() : area.bottom();
+            for (int along = from; along <= to; ++along) {
+                const bool crossed =
+                    std::any_of(lines.begin(), lines.end(), [&](const auto* other) {
+                        const QRect near = other->area().adjusted(-1, -1, 1, 1);
+                        return other != line &&
+                               near.contains(horizontal ? QPoint(along, area.top())
+                                                        : QPoint(area.left(), along));
+                    });
+                if (crossed) {
+                    continue;
+                }
+                const int lowest = horizontal ? area.top() - 2 : area.left() - 2;
+                const int highest = horizontal ? area.bottom() + 2 : area.right() + 2;
+                // Runs of equal colour across the line at its middle device pixel 'at'.
+                const int at = inside(along);
+                std::vector<std::pair<QRgb, int>> runs;
+                for (int across = endPixel(lowest); across < endPixel(highest + 1); ++across) {
+                    const QRgb pixel =
+                        horizontal ? image.pixel(at, across) : image.pixel(across, at);
+                    if (runs.empty() || runs.back().first != pixel) {
+                        runs.emplace_back(pixel, 0);
+                    }
+                    ++runs.back().second;
+                }
+                ASSERT_EQ(runs.size(), 3U) << "at " << along;
+                const int width = runs[1].second;
+                const double logicalWidth = horizontal ? area.height() : area.width();
+                EXPECT_GE(width, std::floor(logicalWidth * density.scale)) << "at " << along;
+                EXPECT_LE(width, std::ceil(logicalWidth * density.scale)) << "at " << along;
+                const std::string section =
+                    std::to_string(runs[0].second) + "+" + std::to_string(width);
+                if (sections++ == 0) {
+                    firstSection = section;
+                }
+                EXPECT_EQ(section, firstSection) << "at " << along;
+            }
+            EXPECT_GT(sections, 0);
+        }
+    }
+}
+
+// Shape7 with Top 250 and Height 20 covers rows 250 to 269 of panel 3: its outline takes the
+// device pixels of rows 250 and 269 and of columns 32 and 184, the fill the rest, both ANDed
+// with what lies beneath; the curve stays black across both.
+TEST_F(HighDensityTest, BarOutlineTakesTheBarsOwnFirstAndLastRowsAndColumns)
+{
+    GraphPanel distance(3);
+    hideMarkers(distance);
+    auto* bar = distance.shape(winsys::Shape::Shape7);
+    bar->setShown(true);
+    bar->setTop(250);
+    bar->setHeight(20);
+    distance.drawSegment(100, 240, 100, 280);
+    const QImage image = renderPanel(distance);
+    const QColor white = colourOf(PanelColour::WindowBackground);
+    const QColor fill = colourOf(PanelColour::BarBlue);
+    const QColor outline = colourOf(PanelColour::BarOutline);
+    const QColor grid = colourOf(PanelColour::GridGrey);
+    const QColor band = colourOf(PanelColour::BandGrey);
+    struct Row
+    {
+        const char* name;
+        int x;
+        int y;
+        QColor expected;
+    };
+    const Row rows[] = {
+        {"above the bar", 150, 249, white},
+        {"first row", 150, 250, outline},
+        {"second row", 150, 251, fill},
+        {"grid line inside", 150, 264, masked(grid, fill)},
+        {"last row", 150, 269, outline},
+        {"below the bar", 150, 270, white},
+        {"last column", 184, 260, outline},
+        {"column before it", 183, 260, fill},
+        {"beyond the bar", 185, 260, white},
+        {"band over the fill", 44, 260, masked(band, fill)},
+        {"band over the outline", 44, 250, masked(band, outline)},
+        {"curve across the outline", 100, 250, Qt::black},
+        {"curve inside", 100, 260, Qt::black},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(image.pixelColor(inside(row.x), inside(row.y)).name().toStdString(),
+                  row.expected.name().toStdString());
+    }
+    // One logical pixel thick: as many device rows (columns) as its row (column) has.
+    const auto countOf = [&](bool alongColumn, int line, int from, int to) {
+        int count = 0;
+        for (int at = endPixel(from); at < endPixel(to); ++at) {
+            const QColor colour =
+                alongColumn ? image.pixelColor(line, at) : image.pixelColor(at, line);
+            count += colour == outline ? 1 : 0;
+        }
+        return count;
+    };
+    for (const auto& [name, count] :
+         {std::pair{"first row", countOf(true, inside(150), 248, 255)},
+          std::pair{"last row", countOf(true, inside(150), 265, 272)},
+          std::pair{"last column", countOf(false, inside(260), 180, 188)}}) {
+        SCOPED_TRACE(name);
+        EXPECT_GE(count, std::floor(density.scale));
+        EXPECT_LE(count, std::ceil(density.scale));
     }
 }
 

@@ -53,7 +53,9 @@ TEST(ProjectorTest, CurveDotsAndBarsStayDistinguishableAtHalfContrast)
     const auto at = [&](int x, int y) { return washedOut(image.pixelColor(x, y)); };
 
     const QColor background = at(150, 250);
-    const QColor bar = at(150, 288); // Shape7, rows 280 to 295
+    const QColor bar = at(150, 288);            // Shape7, rows 280 to 295
+    const QColor barEdge = at(150, 280);        // its outline, on its first row
+    const QColor barEdgeOverBand = at(44, 280); // the same row under the first band
     const QColor bandOverBar = at(44, 290);
     const QColor band = at(44, 250);
     const QColor curve = at(80, 232);      // the curve crosses the grid line at t = 0.1
@@ -67,13 +69,17 @@ TEST(ProjectorTest, CurveDotsAndBarsStayDistinguishableAtHalfContrast)
         QColor second;
         double least;
     };
-    // Curve and dots carry the reading: 3 : 1 (the usual least contrast for graphical
-    // objects) on the plain surface, 2.5 : 1 where they cross a bar. Bars and bands are large
-    // areas; they must still show, at 1.3 : 1.
+    // Curve, dots and the bars' edges carry the reading: 3 : 1 (the usual least contrast for
+    // graphical objects) on the plain surface and the band, 2.5 : 1 where curve or dot cross a
+    // bar or its edge meets the bar's fill. Fills of bars and bands are large areas; they must
+    // still show, at 1.3 : 1.
     const Pair pairs[] = {
         {"curve on the background", curve, background, 3.0},
         {"curve on the bar", at(56, 280), bar, 2.5},
         {"dot on the bar", dot, secondBar, 2.5},
+        {"bar edge on the background", barEdge, background, 3.0},
+        {"bar edge on the band", barEdgeOverBand, band, 3.0},
+        {"bar edge on the bar's fill", barEdge, bar, 2.5},
         {"bar on the background", bar, background, 1.3},
         {"band on the background", band, background, 1.3},
         {"bar under a band on the band", bandOverBar, band, 1.3},

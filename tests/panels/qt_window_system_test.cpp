@@ -54,17 +54,20 @@ TEST_F(QtWindowSystemTest, DistanceRunDrawsItsCurveAndBarsOnPanel3)
     const QImage image = renderPanel(panel(3));
     const QColor white = colourOf(PanelColour::WindowBackground);
     const QColor bar = colourOf(PanelColour::BarBlue);
+    const QColor outline = colourOf(PanelColour::BarOutline);
     EXPECT_EQ(image.pixelColor(56, 280), Qt::black);
     EXPECT_EQ(image.pixelColor(104, 152), Qt::black);
     EXPECT_EQ(image.pixelColor(128, 40), Qt::black);
-    // Shape7: rows 280 to 295; Shape8: rows 40 to 151.
+    // Shape7: rows 280 to 295; Shape8: rows 40 to 151, each outlined on its first and last.
     EXPECT_EQ(image.pixelColor(150, 285).name().toStdString(), bar.name().toStdString());
+    EXPECT_EQ(image.pixelColor(150, 280).name().toStdString(), outline.name().toStdString());
     EXPECT_EQ(image.pixelColor(150, 279).name().toStdString(), white.name().toStdString());
     EXPECT_EQ(image.pixelColor(150, 100).name().toStdString(), bar.name().toStdString());
-    EXPECT_EQ(image.pixelColor(150, 151).name().toStdString(), bar.name().toStdString());
-    EXPECT_EQ(image.pixelColor(150, 153).name().toStdString(), white.name().toStdString());
+    EXPECT_EQ(image.pixelColor(150, 150).name().toStdString(), bar.name().toStdString());
+    EXPECT_EQ(image.pixelColor(150, 151).name().toStdString(), outline.name().toStdString());
+    EXPECT_EQ(image.pixelColor(150, 152).name().toStdString(), white.name().toStdString());
     EXPECT_EQ(image.pixelColor(150, 40).name(),
-              masked(colourOf(PanelColour::Workspace), bar).name());
+              masked(colourOf(PanelColour::Workspace), outline).name());
     EXPECT_EQ(image.pixelColor(150, 39).name().toStdString(), white.name().toStdString());
     const auto* lastDot = panel(3).shape(Shape::Shape6);
     EXPECT_TRUE(lastDot->isShown());

@@ -1,0 +1,133 @@
+#include "panels/worksheet_copy.h"
+
+#include "panels/arial_font.h"
+#include "panels/colours.h"
+#include "panels/curve_pen.h"
+#include "panels/device_pixel_painter.h"
+#include "panels/graph_panel.h"
+#include "panels/panel_contents.h"
+#include "panels/panel_shape.h"
+#include "plot/graph_catalogue.h"
+#include "plot/plot_run.h"
+#include "winsys/ignoring_window_system.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace panels {
+
+namespace {
+
+constexpr std::size_t legendCount = 12; // values named before the ellipsis
+constexpr int legendLeft = 16;          // the formula label's left edge
+constexpr int legendRight = 8;
+constexpr int legendFlags = Qt::AlignLeft | Qt::TextWordWrap;
+constexpr int dotsPerMetre = 7559; // 192 dots per inch
+
+// Draws the segments that plot runs issue for one panel onto a raster; whatever else a run
+// does (showing panels, placing dots and bars) is left to the panel itself.
+class CurveRecorder : public winsys::IgnoringWindowSystem
+{
+public:
+    CurveRecorder(int panel, QImage& raster)
+        : m_panel(panel), m_raster(&raster), m_pen(QSize(panelWidth, panelHeight), worksheetScale)
+    {}
+
+    void drawSegment(int panel, float x1, float y1, float x2, float y2) override
+    {
+        if (panel == m_panel) {
+            m_pen.draw(x1, y1, x2, y2, {&m_raster, 1});
+        }
+    }
+
+private:
+    int m_panel;
+    QImage* m_raster;
+    CurvePen m_pen;
+};
+
+// Each of the panel's accelerations ran to its end once already, and a run depends on graph
+// and acceleration alone, so none of them overflows now.
+void drawCurves(QImage& raster, const GraphPanel& panel)
+{
+    CurveRecorder recorder(panel.index(), raster);
+    const plot::Graph& graph = plot::graphForPanel(panel.index());
+    for (const std::int16_t acceleration : panel.drawnAccelerations()) {
+        plot::plotRun(graph, acceleration, recorder);
+    }
+}
+
+// As the panel paints them: bars mask the curves beneath, dots cover everything.
+void paintMarkers(QPainter& painter, const GraphPanel& panel)
+{
+    DevicePixelPainter pixels(painter, worksheetScale);
+    for (const ShapeKind kind : {ShapeKind::Bar, ShapeKind::Dot}) {
+        for (const winsys::Shape name : winsys::markerShapes) {
+            const PanelShape* marker = panel.shape(name);
+            if (marker->kind() == kind) {
+                marker->paint(pixels, panel.palette());
+            }
+        }
+    }
+}
+
+// Logical rows of the legend strip: worksheetLegendLineHeight for each line the text needs.
+int legendStripHeight(const QString& legend, const QFont& font)
+{
+    const QFontMetricsF metrics(font);
+    const QRectF room(0, 0, panelWidth - legendLeft - legendRight, panelHeight);
+    const qreal textHeight = metrics.boundingRect(room, legendFlags, legend).height();
+    const int lines = std::max(1, qRound(textHeight / metrics.lineSpacing()));
+    return lines * worksheetLegendLineHeight;
+}
+
+} // namespace
+
+QString worksheetLegend(const std::vector<std::int16_t>& accelerations)
+{
+    if (accelerations.empty()) {
+        return {};
+    }
+    QStringList values;
+    const std::size_t named = std::min(accelerations.size(), legendCount);
+    for (std::size_t i = 0; i < named; ++i) {
+        values << QString::number(accelerations[i]);
+    }
+    if (accelerations.size() > legendCount) {
+        values << QStringLiteral("…");
+    }
+    return QStringLiteral("a = ") + values.join(QStringLiteral("; "));
+}
+
+QImage worksheetCopy(const GraphPanel& panel)
+{
+    const QString legend = worksheetLegend(panel.drawnAccelerations());
+    const QFont font = arialFont(16);
+    const int stripHeight = legendStripHeight(legend, font);
+    // Rows beyond the diagram come out of copy() as zeros; the strip is painted over them, and
+    // over whatever of the curves, dots and bars reaches below the diagram.
+    QImage copy = panel.renderStaticDiagram(worksheetScale)
+                      .copy(QRect(0, 0, panelWidth * worksheetScale,
+                                  (panelHeight + stripHeight) * worksheetScale));
+    copy.setDevicePixelRatio(worksheetScale);
+    drawCurves(copy, panel);
+    {
+        QPainter painter(&copy);
+        paintMarkers(painter, panel);
+        const QRect strip(0, panelHeight, panelWidth, stripHeight);
+        painter.fillRect(strip, resolveColour(PanelColour::WindowBackground, panel.palette()));
+        painter.setFont(font);
+        painter.setPen(resolveColour(PanelColour::WindowText, panel.palette()));
+        painter.drawText(strip.adjusted(legendLeft, 0, -legendRight, 0),
+                         legendFlags | Qt::AlignVCenter, legend);
+    }
+    copy.setDevicePixelRatio(1.0);
+    copy.setDotsPerMeterX(dotsPerMetre);
+    copy.setDotsPerMeterY(dotsPerMetre);
+    return copy;
+}
+
+} // namespace panels

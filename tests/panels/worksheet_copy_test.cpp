@@ -1,0 +1,162 @@
+#include "panels/worksheet_copy.h"
+
+#include "panel_render.h"
+#include "panels/graph_panel.h"
+#include "panels/qt_window_system.h"
+#include "plot/graph_catalogue.h"
+#include "plot/plot_run.h"
+
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+#include <string>
+#include <vector>
+
+namespace {
+
+using panels::GraphPanel;
+
+TEST(WorksheetLegendTest, NamesTheAccelerationsInOrderUpToADozen)
+{
+    std::vector<std::int16_t> thirteen(13);
+    std::iota(thirteen.begin(), thirteen.end(), std::int16_t{1});
+    const std::vector<std::int16_t> twelve(thirteen.begin(), thirteen.end() - 1);
+    struct Row
+    {
+        const char* name;
+        std::vector<std::int16_t> accelerations;
+        const char* legend;
+    };
+    const Row rows[] = {
+        {"none", {}, ""},
+        {"one", {20}, "a = 20"},
+        {"three, in the given order", {10, 40, 20}, "a = 10; 40; 20"},
+        {"the ends of the range", {-32768, 0, 32767}, "a = -32768; 0; 32767"},
+        {"a dozen", twelve, "a = 1; 2; 3; 4; 5; 6; 7; 8; 9; 10; 11; 12"},
+        {"thirteen", thirteen, "a = 1; 2; 3; 4; 5; 6; 7; 8; 9; 10; 11; 12; …"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(panels::worksheetLegend(row.accelerations).toStdString(), row.legend);
+    }
+}
+
+struct PanelSet
+{
+    QWidget window;
+    panels::PanelArray panels = panels::createGraphPanels(&window);
+    panels::QtWindowSystem windows{panels};
+
+    // As the window does: the run, then the panel is told its acceleration.
+    void run(plot::GraphButton button, std::int16_t acceleration)
+    {
+        const plot::Graph& graph = plot::graphForButton(button);
+        plot::plotRun(graph, acceleration, windows);
+        panel(graph.panel).addDrawnAcceleration(acceleration);
+    }
+    GraphPanel& panel(int index) const { return *panels[static_cast<std::size_t>(index)]; }
+};
+
+TEST(DrawnAccelerationsTest, KeepsEachOnceInOrderUntilThePanelLosesItsCurves)
+{
+    using Accelerations = std::vector<std::int16_t>;
+    PanelSet set;
+    for (const std::int16_t a : std::vector<std::int16_t>{10, 20, 10, 40, 20}) {
+        set.run(plot::GraphButton::Command1, a);
+    }
+    EXPECT_EQ(set.panel(3).drawnAccelerations(), (Accelerations{10, 20, 40}));
+    set.panel(3).setShown(true);
+    EXPECT_EQ(set.panel(3).drawnAccelerations(), (Accelerations{10, 20, 40})) << "still shown";
+
+    set.run(plot::GraphButton::Command3, 5); // shows panel 0, hides panel 3
+    set.run(plot::GraphButton::Command1, 30);
+    EXPECT_EQ(set.panel(3).drawnAccelerations(), Accelerations{30}) << "after hide and show";
+    EXPECT_EQ(set.panel(0).drawnAccelerations(), Accelerations{5});
+
+    set.panel(3).clearCurves();
+    EXPECT_TRUE(set.panel(3).drawnAccelerations().empty()) << "after a clear";
+}
+
+int blackIn(const QImage& image, const QRect& area)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            count += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+constexpr int scale = panels::worksheetScale;
+constexpr int diagramHeight = 333 * scale;
+constexpr int oneLineStrip = panels::worksheetLegendLineHeight * scale;
+
+// s-curves of a = 10, 20 and 40, the last with its dots and bars. Between rows 152 and 188
+// (s = 0.169 to 0.225) the curve of a = 20 alone crosses columns 88 to 110, more down than
+// across, so each device row there holds one run of 4 pixels.
+TEST(WorksheetCopyTest, DrawsThePanelAfreshAtFourTimesItsSize)
+{
+    PanelSet set;
+    for (const std::int16_t a : std::vector<std::int16_t>{10, 20, 40}) {
+        set.run(plot::GraphButton::Command1, a);
+    }
+    const QImage copy = panels::worksheetCopy(set.panel(3));
+    ASSERT_EQ(copy.size(), QSize(233 * scale, diagramHeight + oneLineStrip));
+    EXPECT_EQ(copy.devicePixelRatio(), 1.0);
+
+    for (int y = 152 * scale; y < 188 * scale; ++y) {
+        ASSERT_EQ(blackIn(copy, QRect(88 * scale, y, 22 * scale, 1)), scale) << "device row " << y;
+    }
+    // The time axis, rows 295 and 296, is 8 device rows; the disc of a = 40 at (56, 264).
+    EXPECT_EQ(blackIn(copy, QRect(150 * scale, 293 * scale, 1, 6 * scale)), 2 * scale);
+    EXPECT_EQ(copy.pixelColor(56 * scale + 2, 264 * scale + 2), Qt::black);
+
+    // Glyphs drawn at this size have edges finer than a logical pixel: some 4 x 4 block of the
+    // formula label is not of one colour, as it would be in a picture scaled up.
+    const auto oneColour = [&copy](int column, int row) {
+        for (int y = row * scale; y < (row + 1) * scale; ++y) {
+            for (int x = column * scale; x < (column + 1) * scale; ++x) {
+                if (copy.pixel(x, y) != copy.pixel(column * scale, row * scale)) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    };
+    int finerThanAPixel = 0;
+    for (int row = 0; row < 17; ++row) {
+        for (int column = 16; column < 193; ++column) {
+            finerThanAPixel += oneColour(column, row) ? 0 : 1;
+        }
+    }
+    EXPECT_GT(finerThanAPixel, 0);
+    EXPECT_GT(blackIn(copy, QRect(0, diagramHeight, copy.width(), oneLineStrip)), 0)
+        << "the legend";
+}
+
+TEST(WorksheetCopyTest, LegendStripIsBlankWithoutCurvesAndGrowsForALongLegend)
+{
+    PanelSet set;
+    const QImage empty = panels::worksheetCopy(set.panel(3));
+    ASSERT_EQ(empty.height(), diagramHeight + oneLineStrip);
+    EXPECT_EQ(blackIn(empty, QRect(0, diagramHeight, empty.width(), oneLineStrip)), 0);
+
+    for (int a = -32768; a < -32755; ++a) {
+        set.run(plot::GraphButton::Command1, static_cast<std::int16_t>(a));
+    }
+    const QImage wrapped = panels::worksheetCopy(set.panel(3));
+    const int strip = wrapped.height() - diagramHeight;
+    EXPECT_GT(strip, oneLineStrip) << "wrapped onto more lines";
+    EXPECT_EQ(strip % oneLineStrip, 0);
+    // Nothing of the text beyond the panel's width less its margin of 8.
+    EXPECT_EQ(blackIn(wrapped, QRect(225 * scale, diagramHeight, 8 * scale, strip)), 0);
+    EXPECT_GT(
+        blackIn(wrapped, QRect(0, wrapped.height() - oneLineStrip, wrapped.width(), oneLineStrip)),
+        0)
+        << "the last line";
+}
+
+} // namespace
