@@ -9,7 +9,7 @@ SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 .PHONY: all deps configure build test test-sanitize lint e2e screen-reader-check bench run install \
-	screenshot clean package package-check
+	screenshot clean package package-check windows test-windows bench-windows screenshot-windows
 
 all: build
 
@@ -80,6 +80,20 @@ package-check:
 
 screenshot: build
 	@scripts/screenshot
+
+# The portable Windows build (scripts/windows/): cross-built with MinGW-w64 against a Qt built once
+# from Debian's source into build-windows/ and dist/*.zip; tested and measured under Wine.
+windows:
+	@scripts/windows/build
+
+test-windows: windows
+	@scripts/windows/test
+
+bench-windows: windows
+	@scripts/windows/bench
+
+screenshot-windows: windows
+	@scripts/screenshot --windows
 
 clean:
 	@rm -rf $(BUILD_DIR)

@@ -3,6 +3,7 @@
 #include "app/grafersteseite.h"
 
 #include <QApplication>
+#include <QSysInfo>
 
 #include <cstdio>
 #include <filesystem>
@@ -11,9 +12,13 @@
 
 namespace {
 
-// Qt aborts without a display; say how to run without one instead.
+// Qt aborts without a display; say how to run without one instead. Windows always has its
+// desktop; X11 and Wayland are named by the environment.
 bool hasDisplay()
 {
+    if (QSysInfo::kernelType() == QLatin1String("winnt")) {
+        return true;
+    }
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     if (!platform.isEmpty() && !platform.startsWith("xcb") && !platform.startsWith("wayland")) {
         return true;

@@ -17,6 +17,14 @@ std::size_t heapBytesInUse()
 {
 #if defined(__SANITIZE_ADDRESS__)
     return __sanitizer_get_current_allocated_bytes();
+#elif defined(_WIN32)
+    // Windows: the C run-time's heap, which malloc and operator new use.
+    _HEAPINFO entry{};
+    std::size_t bytes = 0;
+    while (_heapwalk(&entry) == _HEAPOK) {
+        bytes += entry._useflag == _USEDENTRY ? entry._size : 0;
+    }
+    return bytes;
 #else
     const struct mallinfo2 info = mallinfo2();
     return info.uordblks + info.hblkhd; // large blocks are mapped, not in the arena
