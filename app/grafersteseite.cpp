@@ -5,7 +5,6 @@
 #include "app/increment_summary.h"
 #include "app/line_edit_accessible.h"
 #include "app/message_box_error_reporter.h"
-#include "app/spoken_summary.h"
 #include "panels/accessible_role.h"
 #include "panels/arial_font.h"
 #include "panels/colours.h"

@@ -1,5 +1,4 @@
 #include "app/increment_summary.h"
-#include "app/spoken_summary.h"
 #include "plot/graph_catalogue.h"
 #include "plot/plot_run.h"
 #include "winsys/ignoring_window_system.h"
