@@ -28,7 +28,6 @@
 #include <QShortcut>
 
 #include <limits>
-#include <optional>
 
 namespace app {
 
@@ -238,21 +237,16 @@ void GrafersteSeite::validateText1()
 void GrafersteSeite::plotGraph(plot::GraphButton button)
 {
     const plot::Graph& graph = plot::graphForButton(button);
-    std::optional<plot::RunResult> run;
+    panels::GraphPanel& drawnOn = panel(graph.panel);
     try {
-        run = plot::plotRun(graph, m_acceleration, *m_windows);
-        panel(graph.panel).addDrawnAcceleration(m_acceleration);
+        const plot::RunResult run = plot::plotRun(graph, m_acceleration, *m_windows);
+        drawnOn.addDrawnAcceleration(m_acceleration);
+        drawnOn.setSummary(incrementSummary(graph, m_acceleration, run),
+                           spokenSummary(graph, m_acceleration, run), true);
     } catch (const winsys::RuntimeError&) {
         m_errors->reportError(overflowMessage(graph, m_acceleration));
-    }
-    if (run) {
-        panel(graph.panel)
-            .setSummary(incrementSummary(graph, m_acceleration, *run),
-                        spokenSummary(graph, m_acceleration, *run), true);
-    } else {
-        panel(graph.panel)
-            .setSummary(overflowSummary(graph, m_acceleration),
-                        spokenOverflowSummary(graph, m_acceleration), true);
+        drawnOn.setSummary(overflowSummary(graph, m_acceleration),
+                           spokenOverflowSummary(graph, m_acceleration), true);
     }
 }
 
