@@ -3,7 +3,7 @@
 #include <QAccessible>
 #include <QLabel>
 
-#include <vector>
+#include <cstring>
 
 namespace {
 
@@ -110,85 +110,6 @@ TEST(ScreenReaderTest, TheBoxIsLabelledByLabel17AndOneRunHoldsItsWholeText)
             EXPECT_EQ(boxText->offsetAtPoint(character.topLeft() + QPoint(0, 2)), offset);
         }
     }
-}
-
-// The names of the notifications that appear, as a screen reader learns of them: Qt tells it
-// with the widget's Show event.
-class NotificationRecorder : public QObject
-{
-public:
-    std::vector<QString> names;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Show) {
-            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(watched);
-            if (accessible != nullptr && accessible->role() == QAccessible::Notification) {
-                names.push_back(accessible->text(QAccessible::Name));
-            }
-        }
-        return false;
-    }
-};
-
-struct PressRow
-{
-    const char* button;
-    const char* acceleration;
-    bool bySpace; // else by a mouse click
-    const char* spoken;
-};
-
-// Each press of a graph button or of "zurücksetzen" shows one notification that names what
-// the panel now shows, and the focus stays on the button.
-TEST(ScreenReaderTest, EachPressIsSpokenWhereTheFocusIs)
-{
-    const PressRow rows[] = {
-        {"Command1", "20", true,
-         "a gleich 20. Zuwachs von 0 bis 0,05: 0,025. Zuwachs von 0,15 bis 0,2: 0,175. "
-         "Verhältnis 1 zu 7"},
-        {"Command2", "20", false,
-         "a gleich 20. Zuwachs von 0 bis 0,05: 0,04. Zuwachs von 0,15 bis 0,2: 0,28. "
-         "Verhältnis 1 zu 7"},
-        {"Command3", "-20", true,
-         "a gleich minus 20. Zuwachs von 0 bis 0,05: minus 1. Zuwachs von 0,15 bis 0,2: minus "
-         "1. Verhältnis 1 zu 1"},
-        {"Command4", "0", true,
-         "a gleich 0. Zuwachs von 0 bis 0,05: 0. Zuwachs von 0,15 bis 0,2: 0. Kein Zuwachs"},
-        {"Command1", "40", false,
-         "a gleich 40. Zuwachs von 0 bis 0,05: 0,05. Zuwachs von 0,15 bis 0,2: nicht erreicht. "
-         "Die Kurve verlässt das Diagramm vorher"},
-        {"Command3", "32767", true,
-         "a gleich 32767. Zuwachs von 0 bis 0,05: nicht erreicht. Zuwachs von 0,15 bis 0,2: "
-         "nicht erreicht. Die Kurve verlässt das Diagramm vorher"},
-        {"Command4", "128", true,
-         "a gleich 128. Nichts gezeichnet: Überlauf, dieser Graph zeichnet nur "
-         "Beschleunigungen von minus 127 bis 127"},
-        {"Command5", "128", true, "Nichts gezeichnet"},
-        {"Command5", "128", false, "Nichts gezeichnet"},
-    };
-    WindowDriver driver;
-    NotificationRecorder notifications;
-    QApplication::instance()->installEventFilter(&notifications);
-    for (const PressRow& row : rows) {
-        SCOPED_TRACE(std::string(row.button) + " " + row.acceleration +
-                     (row.bySpace ? " by Space" : " by a click"));
-        driver.typeIntoText1(QString::fromLatin1(row.acceleration));
-        auto* button = driver.find(row.button);
-        if (row.bySpace) {
-            button->setFocus(Qt::TabFocusReason);
-            notifications.names.clear();
-            driver.key(Qt::Key_Space);
-        } else {
-            notifications.names.clear();
-            driver.click(button);
-        }
-        ASSERT_EQ(notifications.names.size(), 1U);
-        EXPECT_EQ(notifications.names.front().toStdString(), row.spoken);
-        EXPECT_EQ(QApplication::focusWidget(), button);
-    }
-    QApplication::instance()->removeEventFilter(&notifications);
 }
 
 } // namespace

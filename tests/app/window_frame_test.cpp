@@ -19,23 +19,10 @@ TEST(WindowFrameTest, HasItsIconAndNoMaximiseButton)
         EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size)));
     }
 
-    struct Row
-    {
-        const char* name;
-        Qt::WindowType hint;
-        bool expected;
-    };
-    const Row rows[] = {
-        {"title bar", Qt::WindowTitleHint, true},
-        {"close box", Qt::WindowCloseButtonHint, true},
-        {"minimise button", Qt::WindowMinimizeButtonHint, true},
-        {"maximise button", Qt::WindowMaximizeButtonHint, false},
-    };
     const Qt::WindowFlags flags = driver.window.windowFlags();
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(flags.testFlag(row.hint), row.expected);
-    }
+    EXPECT_TRUE(flags.testFlags(Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                                Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "window_driver.h"
 
 #include "panels/worksheet_copy.h"
+#include "tests/support/pixel_count.h"
 
 #include <QClipboard>
 
@@ -12,6 +13,7 @@
 namespace {
 
 using app::testing::WindowDriver;
+using test_support::darkPixels;
 
 constexpr int scale = 4;
 const QSize copySize(233 * scale, 333 * scale + 24 * scale); // the diagram and one legend line
@@ -22,17 +24,6 @@ QImage copyWithCtrlC(WindowDriver& driver)
     QGuiApplication::clipboard()->clear();
     driver.key(Qt::Key_C, Qt::ControlModifier);
     return QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
-}
-
-int darkIn(const QImage& image, const QRect& area)
-{
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            count += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
-        }
-    }
-    return count;
 }
 
 // The curve of a = 20, s = 10 t^2, passes rows 296 - 6400 t^2 = 260, 196 and 100 at the columns
@@ -64,16 +55,22 @@ TEST(WorksheetCopyTest, CtrlCCopiesTheShownPanelAtFourTimesItsSizeNamingItsAccel
     EXPECT_EQ(distance.drawnAccelerations(), (Accelerations{10, 20, 40}));
     EXPECT_EQ(panels::worksheetLegend(distance.drawnAccelerations()).toStdString(),
               "a = 10; 20; 40");
-    EXPECT_GT(darkIn(copied, legendStrip), 0);
+    EXPECT_GT(darkPixels(copied, legendStrip), 0);
 
     driver.click("Command5"); // zurücksetzen
     copied = copyWithCtrlC(driver);
     ASSERT_EQ(copied.size(), copySize);
     EXPECT_FALSE(showsTheCurveOfTwenty(copied));
     EXPECT_TRUE(distance.drawnAccelerations().empty());
-    EXPECT_EQ(darkIn(copied, legendStrip), 0) << "no numbers after a reset";
+    EXPECT_EQ(darkPixels(copied, legendStrip), 0) << "no numbers after a reset";
 
-    // A run that overflows draws nothing and names nothing.
+    // A panel shown again starts afresh; a run that overflows draws nothing and names nothing.
+    driver.typeIntoText1("30");
+    driver.click("Command1");
+    driver.typeIntoText1("40");
+    driver.click("Command3");
+    driver.click("Command1");
+    EXPECT_EQ(distance.drawnAccelerations(), Accelerations{40});
     driver.typeIntoText1("181");
     driver.click("Command2");
     driver.typeIntoText1("182");

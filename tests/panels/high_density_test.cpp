@@ -3,11 +3,15 @@
 #include "panel_render.h"
 #include "panels/panel_line.h"
 #include "panels/panel_shape.h"
+#include "tests/support/pixel_count.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -18,6 +22,7 @@ using panels::testing::colourOf;
 using panels::testing::hideMarkers;
 using panels::testing::masked;
 using panels::testing::renderPanel;
+using test_support::blackPixels;
 
 // Runs once for each QT_SCALE_FACTOR of 1.25, 1.5, 1.75 and 2: the panel keeps its logical
 // size and paints scale device pixels per logical pixel. A pen one logical pixel wide covers
@@ -60,37 +65,32 @@ protected:
     GraphPanel panel{0};
 };
 
-// The lengths of the runs of black pixels in device column (downColumn) or row number index,
-// from first to last.
-std::vector<int> blackRuns(const QImage& image, int index, bool downColumn, int first, int last)
+// The runs of equal colour along device column (downColumn) or row number index, from first
+// to last: each colour with its length.
+std::vector<std::pair<QRgb, int>> colourRuns(const QImage& image, int index, bool downColumn,
+                                             int first, int last)
 {
-    std::vector<int> runs;
-    bool inRun = false;
+    std::vector<std::pair<QRgb, int>> runs;
     for (int at = first; at <= last; ++at) {
-        const QColor colour =
-            downColumn ? image.pixelColor(index, at) : image.pixelColor(at, index);
-        const bool black = colour == Qt::black;
-        if (black && !inRun) {
-            runs.push_back(0);
+        const QRgb pixel = downColumn ? image.pixel(index, at) : image.pixel(at, index);
+        if (runs.empty() || runs.back().first != pixel) {
+            runs.emplace_back(pixel, 0);
         }
-        if (black) {
-            ++runs.back();
-        }
-        inRun = black;
+        ++runs.back().second;
     }
     return runs;
 }
 
-// Counts the black pixels of a device rectangle.
-int blackIn(const QImage& image, const QRect& area)
+// The lengths of the runs of black among them.
+std::vector<int> blackRuns(const QImage& image, int index, bool downColumn, int first, int last)
 {
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            count += image.pixelColor(x, y) == Qt::black ? 1 : 0;
+    std::vector<int> lengths;
+    for (const auto& [colour, length] : colourRuns(image, index, downColumn, first, last)) {
+        if (colour == panels::black) {
+            lengths.push_back(length);
         }
     }
-    return count;
+    return lengths;
 }
 
 // Segments in the free part of panel 0 (columns 33 to 200, rows 17 to 294 hold no black but
@@ -126,7 +126,7 @@ TEST_F(HighDensityTest, CurvePenCoversRoundScaleDevicePixelsAcross)
         }
         const QRect free(QPoint(endPixel(33), endPixel(17)), QPoint(endPixel(200), endPixel(294)));
         const QRect box(QPoint(firstX, firstY), QPoint(lastX, lastY));
-        EXPECT_EQ(blackIn(image, free), blackIn(image, box)) << "black beyond the ends";
+        EXPECT_EQ(blackPixels(image, free), blackPixels(image, box)) << "black beyond the ends";
     }
 }
 
@@ -143,8 +143,8 @@ TEST_F(HighDensityTest, PointsAndBendsGetAFullSquareOtherJointsNone)
     panel.drawSegment(100, 250, 190, 240);
     const QImage image = renderPanel(panel);
     const QRect point(endPixel(150), endPixel(100), pen, pen);
-    EXPECT_EQ(blackIn(image, point.adjusted(-1, -1, 1, 1)), pen * pen) << "the point";
-    EXPECT_EQ(blackIn(image, QRect(endPixel(100), endPixel(190), pen, pen)), pen * pen)
+    EXPECT_EQ(blackPixels(image, point.adjusted(-1, -1, 1, 1)), pen * pen) << "the point";
+    EXPECT_EQ(blackPixels(image, QRect(endPixel(100), endPixel(190), pen, pen)), pen * pen)
         << "the bend";
     for (int x = endPixel(40); x <= endPixel(190); ++x) {
         ASSERT_EQ(blackRuns(image, x, true, endPixel(235), endPixel(265)), std::vector<int>{pen})
@@ -184,7 +184,7 @@ TEST_F(HighDensityTest, StaticLinesKeepOneWidthAndOneToneAlongTheirLength)
                 continue; // Line5(1), under the time axis
             }
             SCOPED_TRACE("panel " + std::to_string(index) + " " + line->objectName().toStdString());
-            std::string firstSection;
+            std::optional<std::pair<int, int>> firstSection; // device pixels before, width
             int sections = 0;
             const int from = horizontal ? area.left() : area.top();
             const int to = horizontal ? area.right() : area.bottom();
@@ -199,30 +199,19 @@ TEST_F(HighDensityTest, StaticLinesKeepOneWidthAndOneToneAlongTheirLength)
                 if (crossed) {
                     continue;
                 }
-                const int lowest = horizontal ? area.top() - 2 : area.left() - 2;
-                const int highest = horizontal ? area.bottom() + 2 : area.right() + 2;
-                // Runs of equal colour across the line at its middle device pixel 'at'.
-                const int at = inside(along);
-                std::vector<std::pair<QRgb, int>> runs;
-                for (int across = endPixel(lowest); across < endPixel(highest + 1); ++across) {
-                    const QRgb pixel =
-                        horizontal ? image.pixel(at, across) : image.pixel(across, at);
-                    if (runs.empty() || runs.back().first != pixel) {
-                        runs.emplace_back(pixel, 0);
-                    }
-                    ++runs.back().second;
-                }
+                // The colours across the line, at the device pixel in the middle of 'along'.
+                const int lowest = endPixel((horizontal ? area.top() : area.left()) - 2);
+                const int highest = endPixel((horizontal ? area.bottom() : area.right()) + 3) - 1;
+                const auto runs = colourRuns(image, inside(along), horizontal, lowest, highest);
                 ASSERT_EQ(runs.size(), 3U) << "at " << along;
                 const int width = runs[1].second;
                 const double logicalWidth = horizontal ? area.height() : area.width();
                 EXPECT_GE(width, std::floor(logicalWidth * density.scale)) << "at " << along;
                 EXPECT_LE(width, std::ceil(logicalWidth * density.scale)) << "at " << along;
-                const std::string section =
-                    std::to_string(runs[0].second) + "+" + std::to_string(width);
-                if (sections++ == 0) {
-                    firstSection = section;
-                }
-                EXPECT_EQ(section, firstSection) << "at " << along;
+                const std::pair section(runs[0].second, width);
+                firstSection = firstSection.value_or(section);
+                EXPECT_EQ(section, *firstSection) << "at " << along;
+                ++sections;
             }
             EXPECT_GT(sections, 0);
         }

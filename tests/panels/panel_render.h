@@ -3,10 +3,15 @@
 #include "panels/colours.h"
 #include "panels/graph_panel.h"
 #include "panels/panel_shape.h"
+#include "panels/qt_window_system.h"
+#include "plot/graph_catalogue.h"
+#include "plot/plot_run.h"
+#include "winsys/runtime_error.h"
 
 #include <QColor>
 #include <QImage>
 #include <QPalette>
+#include <QWidget>
 
 namespace panels::testing {
 
@@ -38,5 +43,32 @@ inline QColor masked(const QColor& a, const QColor& b)
 {
     return QColor(a.red() & b.red(), a.green() & b.green(), a.blue() & b.blue());
 }
+
+// The four panels behind the window-system seam, driven as the window drives them.
+struct PanelSet
+{
+    QWidget window;
+    PanelArray panels = createGraphPanels(&window);
+    QtWindowSystem windows{panels};
+
+    // One plot run; false when it overflowed. A run that did not tells its panel its
+    // acceleration, as the window does.
+    bool run(const plot::Graph& graph, int acceleration)
+    {
+        const auto a = static_cast<std::int16_t>(acceleration);
+        try {
+            plot::plotRun(graph, a, windows);
+        } catch (const winsys::RuntimeError&) {
+            return false;
+        }
+        panel(graph.panel).addDrawnAcceleration(a);
+        return true;
+    }
+    bool run(plot::GraphButton button, int acceleration)
+    {
+        return run(plot::graphForButton(button), acceleration);
+    }
+    GraphPanel& panel(int index) const { return *panels[static_cast<std::size_t>(index)]; }
+};
 
 } // namespace panels::testing

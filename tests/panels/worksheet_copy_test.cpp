@@ -1,12 +1,7 @@
 #include "panels/worksheet_copy.h"
 
 #include "panel_render.h"
-#include "panels/graph_panel.h"
-#include "panels/qt_window_system.h"
-#include "plot/graph_catalogue.h"
-#include "plot/plot_run.h"
-
-#include <QWidget>
+#include "tests/support/pixel_count.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +11,8 @@
 
 namespace {
 
-using panels::GraphPanel;
+using panels::testing::PanelSet;
+using test_support::darkPixels;
 
 TEST(WorksheetLegendTest, NamesTheAccelerationsInOrderUpToADozen)
 {
@@ -43,53 +39,6 @@ TEST(WorksheetLegendTest, NamesTheAccelerationsInOrderUpToADozen)
     }
 }
 
-struct PanelSet
-{
-    QWidget window;
-    panels::PanelArray panels = panels::createGraphPanels(&window);
-    panels::QtWindowSystem windows{panels};
-
-    // As the window does: the run, then the panel is told its acceleration.
-    void run(plot::GraphButton button, std::int16_t acceleration)
-    {
-        const plot::Graph& graph = plot::graphForButton(button);
-        plot::plotRun(graph, acceleration, windows);
-        panel(graph.panel).addDrawnAcceleration(acceleration);
-    }
-    GraphPanel& panel(int index) const { return *panels[static_cast<std::size_t>(index)]; }
-};
-
-TEST(DrawnAccelerationsTest, KeepsEachOnceInOrderUntilThePanelLosesItsCurves)
-{
-    using Accelerations = std::vector<std::int16_t>;
-    PanelSet set;
-    for (const std::int16_t a : std::vector<std::int16_t>{10, 20, 10, 40, 20}) {
-        set.run(plot::GraphButton::Command1, a);
-    }
-    EXPECT_EQ(set.panel(3).drawnAccelerations(), (Accelerations{10, 20, 40}));
-    set.panel(3).setShown(true);
-    EXPECT_EQ(set.panel(3).drawnAccelerations(), (Accelerations{10, 20, 40})) << "still shown";
-
-    set.run(plot::GraphButton::Command3, 5); // shows panel 0, hides panel 3
-    set.run(plot::GraphButton::Command1, 30);
-    EXPECT_EQ(set.panel(3).drawnAccelerations(), Accelerations{30}) << "after hide and show";
-    EXPECT_EQ(set.panel(0).drawnAccelerations(), Accelerations{5});
-
-    set.panel(3).clearCurves();
-    EXPECT_TRUE(set.panel(3).drawnAccelerations().empty()) << "after a clear";
-}
-
-int blackIn(const QImage& image, const QRect& area)
-{
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            count += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
-        }
-    }
-    return count;
-}
-
 constexpr int scale = panels::worksheetScale;
 constexpr int diagramHeight = 333 * scale;
 constexpr int oneLineStrip = panels::worksheetLegendLineHeight * scale;
@@ -108,10 +57,11 @@ TEST(WorksheetCopyTest, DrawsThePanelAfreshAtFourTimesItsSize)
     EXPECT_EQ(copy.devicePixelRatio(), 1.0);
 
     for (int y = 152 * scale; y < 188 * scale; ++y) {
-        ASSERT_EQ(blackIn(copy, QRect(88 * scale, y, 22 * scale, 1)), scale) << "device row " << y;
+        ASSERT_EQ(darkPixels(copy, QRect(88 * scale, y, 22 * scale, 1)), scale)
+            << "device row " << y;
     }
     // The time axis, rows 295 and 296, is 8 device rows; the disc of a = 40 at (56, 264).
-    EXPECT_EQ(blackIn(copy, QRect(150 * scale, 293 * scale, 1, 6 * scale)), 2 * scale);
+    EXPECT_EQ(darkPixels(copy, QRect(150 * scale, 293 * scale, 1, 6 * scale)), 2 * scale);
     EXPECT_EQ(copy.pixelColor(56 * scale + 2, 264 * scale + 2), Qt::black);
 
     // Glyphs drawn at this size have edges finer than a logical pixel: some 4 x 4 block of the
@@ -133,17 +83,13 @@ TEST(WorksheetCopyTest, DrawsThePanelAfreshAtFourTimesItsSize)
         }
     }
     EXPECT_GT(finerThanAPixel, 0);
-    EXPECT_GT(blackIn(copy, QRect(0, diagramHeight, copy.width(), oneLineStrip)), 0)
+    EXPECT_GT(darkPixels(copy, QRect(0, diagramHeight, copy.width(), oneLineStrip)), 0)
         << "the legend";
 }
 
-TEST(WorksheetCopyTest, LegendStripIsBlankWithoutCurvesAndGrowsForALongLegend)
+TEST(WorksheetCopyTest, ALongLegendWrapsWithinThePanelsWidth)
 {
     PanelSet set;
-    const QImage empty = panels::worksheetCopy(set.panel(3));
-    ASSERT_EQ(empty.height(), diagramHeight + oneLineStrip);
-    EXPECT_EQ(blackIn(empty, QRect(0, diagramHeight, empty.width(), oneLineStrip)), 0);
-
     for (int a = -32768; a < -32755; ++a) {
         set.run(plot::GraphButton::Command1, static_cast<std::int16_t>(a));
     }
@@ -152,10 +98,10 @@ TEST(WorksheetCopyTest, LegendStripIsBlankWithoutCurvesAndGrowsForALongLegend)
     EXPECT_GT(strip, oneLineStrip) << "wrapped onto more lines";
     EXPECT_EQ(strip % oneLineStrip, 0);
     // Nothing of the text beyond the panel's width less its margin of 8.
-    EXPECT_EQ(blackIn(wrapped, QRect(225 * scale, diagramHeight, 8 * scale, strip)), 0);
-    EXPECT_GT(
-        blackIn(wrapped, QRect(0, wrapped.height() - oneLineStrip, wrapped.width(), oneLineStrip)),
-        0)
+    EXPECT_EQ(darkPixels(wrapped, QRect(225 * scale, diagramHeight, 8 * scale, strip)), 0);
+    EXPECT_GT(darkPixels(wrapped,
+                         QRect(0, wrapped.height() - oneLineStrip, wrapped.width(), oneLineStrip)),
+              0)
         << "the last line";
 }
 
