@@ -123,7 +123,6 @@ void GraphPanel::setSummary(const QString& summary, const QString& spoken, bool 
     setAccessibleDescription(spoken + QStringLiteral(". Formel: ") + m_spokenFormula);
     if (announce) {
         m_announcer->announce(spoken);
-        emit announced(spoken);
     }
 }
 

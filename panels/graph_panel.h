@@ -56,10 +56,6 @@ public:
 
     QSize sizeHint() const override { return {233, 333}; }
 
-signals:
-    // Sent with each announcement, with the spoken text.
-    void announced(const QString& spoken);
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
