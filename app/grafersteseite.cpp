@@ -70,6 +70,11 @@ QPushButton* createButton(const ButtonEntry& entry, QWidget* window)
     return button;
 }
 
+void showSummary(panels::GraphPanel& panel, const Summary& summary, bool announce)
+{
+    panel.setSummary(summary.written, summary.spoken, announce);
+}
+
 } // namespace
 
 GrafersteSeite::GrafersteSeite(std::unique_ptr<winsys::ErrorReporter> errors)
@@ -208,7 +213,7 @@ void GrafersteSeite::showFirstView()
         for (winsys::Shape marker : winsys::markerShapes) {
             m_windows->setShapeVisible(marker, index, false);
         }
-        panel(index).setSummary(nothingDrawnSummary(), nothingDrawnSummary(), false);
+        showSummary(panel(index), nothingDrawnSummary(), false);
     }
     m_graphButtons[0]->setFocus();
 }
@@ -241,19 +246,17 @@ void GrafersteSeite::plotGraph(plot::GraphButton button)
     try {
         const plot::RunResult run = plot::plotRun(graph, m_acceleration, *m_windows);
         drawnOn.addDrawnAcceleration(m_acceleration);
-        drawnOn.setSummary(incrementSummary(graph, m_acceleration, run),
-                           spokenSummary(graph, m_acceleration, run), true);
+        showSummary(drawnOn, runSummary(graph, m_acceleration, run), true);
     } catch (const winsys::RuntimeError&) {
         m_errors->reportError(overflowMessage(graph, m_acceleration));
-        drawnOn.setSummary(overflowSummary(graph, m_acceleration),
-                           spokenOverflowSummary(graph, m_acceleration), true);
+        showSummary(drawnOn, overflowSummary(graph, m_acceleration), true);
     }
 }
 
 void GrafersteSeite::resetVisiblePanel()
 {
     if (const auto reset = plot::resetVisiblePanel(*m_windows)) {
-        panel(*reset).setSummary(nothingDrawnSummary(), nothingDrawnSummary(), true);
+        showSummary(panel(*reset), nothingDrawnSummary(), true);
     }
 }
 

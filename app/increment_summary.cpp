@@ -1,10 +1,10 @@
 #include "app/increment_summary.h"
 
-#include "app/german_number.h"
 #include "plot/graph_catalogue.h"
 #include "plot/increments.h"
 #include "plot/plot_run.h"
 
+#include <QLocale>
 #include <QStringList>
 
 #include <cmath>
@@ -12,6 +12,14 @@
 namespace app {
 
 namespace {
+
+// Four significant digits, decimal comma, no thousands separator: 0,025 or 1638.
+QString germanNumber(double value)
+{
+    QLocale german(QLocale::German, QLocale::Germany);
+    german.setNumberOptions(QLocale::OmitGroupSeparator);
+    return german.toString(value, 'g', 4);
+}
 
 // A synthesiser may drop a leading hyphen or read it as a dash; "minus" it always says.
 QString spokenNumber(double value)
@@ -75,10 +83,9 @@ QString accelerationStatement(const Wording& wording, std::int16_t acceleration)
     return QString::fromUtf8(wording.acceleration).arg(wording.wholeNumber(acceleration));
 }
 
-QString summary(const Wording& wording, const plot::Graph& graph, std::int16_t acceleration,
-                const plot::RunResult& run)
+QString summary(const Wording& wording, std::int16_t acceleration,
+                const plot::Increments& increments)
 {
-    const plot::Increments increments = plot::incrementsOfRun(graph, acceleration, run);
     const auto interval = [&wording](const char* span, const std::optional<double>& growth) {
         return QString::fromUtf8(wording.interval)
             .arg(QString::fromUtf8(span),
@@ -107,31 +114,21 @@ QString overflow(const Wording& wording, const plot::Graph& graph, std::int16_t 
 
 } // namespace
 
-QString incrementSummary(const plot::Graph& graph, std::int16_t acceleration,
-                         const plot::RunResult& run)
+Summary runSummary(const plot::Graph& graph, std::int16_t acceleration, const plot::RunResult& run)
 {
-    return summary(written, graph, acceleration, run);
+    const plot::Increments increments = plot::incrementsOfRun(graph, acceleration, run);
+    return {summary(written, acceleration, increments), summary(spoken, acceleration, increments)};
 }
 
-QString spokenSummary(const plot::Graph& graph, std::int16_t acceleration,
-                      const plot::RunResult& run)
+Summary overflowSummary(const plot::Graph& graph, std::int16_t acceleration)
 {
-    return summary(spoken, graph, acceleration, run);
+    return {overflow(written, graph, acceleration), overflow(spoken, graph, acceleration)};
 }
 
-QString overflowSummary(const plot::Graph& graph, std::int16_t acceleration)
+Summary nothingDrawnSummary()
 {
-    return overflow(written, graph, acceleration);
-}
-
-QString spokenOverflowSummary(const plot::Graph& graph, std::int16_t acceleration)
-{
-    return overflow(spoken, graph, acceleration);
-}
-
-QString nothingDrawnSummary()
-{
-    return QStringLiteral("Nichts gezeichnet");
+    const QString nothing = QStringLiteral("Nichts gezeichnet");
+    return {nothing, nothing};
 }
 
 } // namespace app

@@ -11,27 +11,26 @@ struct RunResult;
 
 namespace app {
 
-// What a panel's tooltip says after a plot run, in German with the decimal comma, one statement
-// per line of at most 40 characters, e.g.
-//   a = 20
-//   Zuwachs 0 bis 0,05: 0,025
-//   Zuwachs 0,15 bis 0,2: 0,175
-//   Verhältnis 1 : 7
-QString incrementSummary(const plot::Graph& graph, std::int16_t acceleration,
-                         const plot::RunResult& run);
+// What a panel says of its last plot run, in German with the decimal comma.
+struct Summary
+{
+    // The tooltip: one statement per line of at most 40 characters, e.g.
+    //   a = 20
+    //   Zuwachs 0 bis 0,05: 0,025
+    //   Zuwachs 0,15 bis 0,2: 0,175
+    //   Verhältnis 1 : 7
+    QString written;
+    // What a screen reader says: the same statements in words and punctuation a German speech
+    // synthesiser reads well, without "·", ":" between numbers or a minus sign, e.g. "a gleich
+    // 20. Zuwachs von 0 bis 0,05: 0,025. Zuwachs von 0,15 bis 0,2: 0,175. Verhältnis 1 zu 7".
+    // No final full stop: the screen reader adds its own pause.
+    QString spoken;
+};
 
-// What a screen reader says of it: the same statements in words and punctuation a German speech
-// synthesiser reads well, without "·", ":" between numbers or a minus sign, e.g. "a gleich 20.
-// Zuwachs von 0 bis 0,05: 0,025. Zuwachs von 0,15 bis 0,2: 0,175. Verhältnis 1 zu 7". No final
-// full stop: the screen reader adds its own pause.
-QString spokenSummary(const plot::Graph& graph, std::int16_t acceleration,
-                      const plot::RunResult& run);
-
-// After a run that overflowed and drew nothing, written and spoken.
-QString overflowSummary(const plot::Graph& graph, std::int16_t acceleration);
-QString spokenOverflowSummary(const plot::Graph& graph, std::int16_t acceleration);
-
+Summary runSummary(const plot::Graph& graph, std::int16_t acceleration, const plot::RunResult& run);
+// After a run that overflowed and drew nothing.
+Summary overflowSummary(const plot::Graph& graph, std::int16_t acceleration);
 // Before any run and after a reset.
-QString nothingDrawnSummary();
+Summary nothingDrawnSummary();
 
 } // namespace app

@@ -102,14 +102,14 @@ void plotLine(std::span<QImage* const> images, QPoint from, QPoint to, int width
 } // namespace
 
 CurvePen::CurvePen(QSize logicalSize, qreal scale)
-    : m_logicalSize(logicalSize), m_scale(scale), m_width(devicePenWidth(scale))
+    : m_bounds{-clipMargin, -clipMargin, logicalSize.width() + clipMargin,
+               logicalSize.height() + clipMargin},
+      m_scale(scale), m_width(devicePenWidth(scale))
 {}
 
 QRect CurvePen::draw(double x1, double y1, double x2, double y2, std::span<QImage* const> rasters)
 {
-    const Bounds bounds{-clipMargin, -clipMargin, m_logicalSize.width() + clipMargin,
-                        m_logicalSize.height() + clipMargin};
-    const auto clipped = clipSegment({x1, y1, x2, y2}, bounds);
+    const auto clipped = clipSegment({x1, y1, x2, y2}, m_bounds);
     if (!clipped) {
         return {};
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "panels/pixel_geometry.h"
+
 #include <QRect>
 #include <QSize>
 
@@ -29,10 +31,8 @@ public:
     // The next segment starts a chain of its own.
     void lift() { m_chainEnd.reset(); }
 
-    qreal scale() const { return m_scale; }
-
 private:
-    QSize m_logicalSize;
+    Bounds m_bounds; // the area and its margin, in logical pixels
     qreal m_scale;
     int m_width; // device pixels across
     // Where the last segment ended, in device pixels, and whether it ran across: a segment

@@ -148,6 +148,17 @@ QImage GraphPanel::renderStaticDiagram(qreal scale) const
     return diagram;
 }
 
+void GraphPanel::paintMarkers(DevicePixelPainter& pixels) const
+{
+    for (const ShapeKind kind : {ShapeKind::Bar, ShapeKind::Dot}) {
+        for (const PanelShape* marker : m_markers) {
+            if (marker->kind() == kind) {
+                marker->paint(pixels, palette());
+            }
+        }
+    }
+}
+
 void GraphPanel::paintEvent(QPaintEvent* event)
 {
     ensureLayers();
@@ -159,18 +170,8 @@ void GraphPanel::paintEvent(QPaintEvent* event)
         painter.drawImage(QPoint(0, 0), m_curves.picture());
     }
     painter.setClipRegion(event->region());
-    // Bars mask what lies beneath, the curve included; dots cover everything.
     DevicePixelPainter pixels(painter, m_curves.scale());
-    for (const PanelShape* marker : m_markers) {
-        if (marker->kind() == ShapeKind::Bar) {
-            marker->paint(pixels, palette());
-        }
-    }
-    for (const PanelShape* marker : m_markers) {
-        if (marker->kind() == ShapeKind::Dot) {
-            marker->paint(pixels, palette());
-        }
-    }
+    paintMarkers(pixels);
     if (hasFocus()) {
         paintFocusMark(painter, size(), resolveColour(PanelColour::WindowText, palette()));
     }

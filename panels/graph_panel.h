@@ -13,6 +13,7 @@
 namespace panels {
 
 class Announcer;
+class DevicePixelPainter;
 class PanelLabel;
 class PanelLine;
 class PanelShape;
@@ -48,6 +49,9 @@ public:
     // The static diagram alone (surface, lines, labels, bands), at scale device pixels per
     // logical pixel.
     QImage renderStaticDiagram(qreal scale) const;
+    // The bars, which mask what lies beneath, the curves included, then the dots over
+    // everything.
+    void paintMarkers(DevicePixelPainter& pixels) const;
 
     // What the panel shows, in words: the summary is its tooltip, the spoken form of it,
     // followed by the formula in words, its accessible description. With announce a screen

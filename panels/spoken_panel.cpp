@@ -1,28 +1,20 @@
 #include "panels/spoken_panel.h"
 
+#include "panels/panel_contents.h"
 #include "plot/graph_catalogue.h"
 
 #include <QRegularExpression>
 
 namespace panels {
 
-namespace {
-
-QString utf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
-
 QString spokenPanelName(const plot::Graph& graph)
 {
-    return QStringLiteral("Diagramm %1 über t").arg(utf8(graph.buttonCaption));
+    return QStringLiteral("Diagramm %1 über t").arg(fromUtf8(graph.buttonCaption));
 }
 
 QString spokenFormula(const plot::Graph& graph)
 {
-    QString words = utf8(graph.formulaLabel);
+    QString words = fromUtf8(graph.formulaLabel);
     words.replace(QLatin1Char('='), QStringLiteral(" gleich "));
     words.replace(QLatin1Char('*'), QStringLiteral(" mal "));
     words.replace(QStringLiteral("²"), QStringLiteral(" Quadrat"));

@@ -6,7 +6,6 @@
 #include "panels/device_pixel_painter.h"
 #include "panels/graph_panel.h"
 #include "panels/panel_contents.h"
-#include "panels/panel_shape.h"
 #include "plot/graph_catalogue.h"
 #include "plot/plot_run.h"
 #include "winsys/ignoring_window_system.h"
@@ -60,20 +59,6 @@ void drawCurves(QImage& raster, const GraphPanel& panel)
     }
 }
 
-// As the panel paints them: bars mask the curves beneath, dots cover everything.
-void paintMarkers(QPainter& painter, const GraphPanel& panel)
-{
-    DevicePixelPainter pixels(painter, worksheetScale);
-    for (const ShapeKind kind : {ShapeKind::Bar, ShapeKind::Dot}) {
-        for (const winsys::Shape name : winsys::markerShapes) {
-            const PanelShape* marker = panel.shape(name);
-            if (marker->kind() == kind) {
-                marker->paint(pixels, panel.palette());
-            }
-        }
-    }
-}
-
 // Logical rows of the legend strip: worksheetLegendLineHeight for each line the text needs.
 int legendStripHeight(const QString& legend, const QFont& font)
 {
@@ -116,7 +101,11 @@ QImage worksheetCopy(const GraphPanel& panel)
     drawCurves(copy, panel);
     {
         QPainter painter(&copy);
-        paintMarkers(painter, panel);
+        {
+            // It paints in device pixels until it is destroyed.
+            DevicePixelPainter pixels(painter, worksheetScale);
+            panel.paintMarkers(pixels);
+        }
         const QRect strip(0, panelHeight, panelWidth, stripHeight);
         painter.fillRect(strip, resolveColour(PanelColour::WindowBackground, panel.palette()));
         painter.setFont(font);

@@ -10,8 +10,13 @@ namespace {
 
 using winsys::Shape;
 
-constexpr int firstColumn = 32;
-constexpr int lastColumn = 200;
+constexpr int firstColumn = 32; // also where the first dot is placed
+constexpr int rightmostColumn = 200;
+// Where the other dots are placed; the first bar is complete at the second dot, the second
+// bar at the fourth.
+constexpr int secondDotColumn = 56;
+constexpr int thirdDotColumn = 104;
+constexpr int fourthDotColumn = 128;
 constexpr double baseRow = 296.0;
 constexpr double topLimit = 32.0;
 constexpr double columnsPerTimeUnit = 480.0;
@@ -38,15 +43,15 @@ bool RunResult::completed(Shape marker) const
 {
     switch (marker) {
     case Shape::Shape3:
-        return lastColumn >= 32;
+        return lastColumn >= firstColumn;
     case Shape::Shape4:
     case Shape::Shape7:
-        return lastColumn >= 56;
+        return lastColumn >= secondDotColumn;
     case Shape::Shape5:
-        return lastColumn >= 104;
+        return lastColumn >= thirdDotColumn;
     case Shape::Shape6:
     case Shape::Shape8:
-        return lastColumn >= 128;
+        return lastColumn >= fourthDotColumn;
     }
     return false;
 }
@@ -73,7 +78,7 @@ RunResult plotRun(const Graph& graph, std::int16_t acceleration, winsys::WindowS
     double previousRow = baseRow;
     double rowAt32 = baseRow;
     double rowAt104 = baseRow;
-    for (int column = firstColumn; column <= lastColumn && previousRow >= topLimit; ++column) {
+    for (int column = firstColumn; column <= rightmostColumn && previousRow >= topLimit; ++column) {
         const double row = curveRow(graph, acceleration, column);
         windows.drawSegment(panel, static_cast<float>(previousColumn), single(previousRow),
                             static_cast<float>(column), single(row));
@@ -81,17 +86,17 @@ RunResult plotRun(const Graph& graph, std::int16_t acceleration, winsys::WindowS
         previousRow = row;
 
         switch (column) {
-        case 32:
+        case firstColumn:
             placeDot(windows, Shape::Shape3, panel, column, row);
             rowAt32 = row;
             break;
-        case 56:
+        case secondDotColumn:
             placeDot(windows, Shape::Shape4, panel, column, row);
             windows.setShapeVisible(Shape::Shape7, panel, true);
             windows.setShapeTop(Shape::Shape7, panel, single(row));
             windows.setShapeHeight(Shape::Shape7, panel, single(rowAt32 - row));
             break;
-        case 104:
+        case thirdDotColumn:
             // Until column 128 the second bar reaches from the top limit down to the curve.
             placeDot(windows, Shape::Shape5, panel, column, row);
             rowAt104 = row;
@@ -99,7 +104,7 @@ RunResult plotRun(const Graph& graph, std::int16_t acceleration, winsys::WindowS
             windows.setShapeTop(Shape::Shape8, panel, single(topLimit));
             windows.setShapeHeight(Shape::Shape8, panel, single(row - topLimit));
             break;
-        case 128:
+        case fourthDotColumn:
             placeDot(windows, Shape::Shape6, panel, column, row);
             windows.setShapeTop(Shape::Shape8, panel, single(row));
             windows.setShapeHeight(Shape::Shape8, panel, single(rowAt104 - row));

@@ -36,16 +36,15 @@ TEST(SpokenSummaryTest, SaysTheTooltipsNumbersInWordsForEveryAcceleration)
         for (int value = std::numeric_limits<std::int16_t>::min();
              value <= std::numeric_limits<std::int16_t>::max(); ++value) {
             const auto acceleration = static_cast<std::int16_t>(value);
-            QString shown;
-            QString spoken;
+            app::Summary summary;
             try {
-                const plot::RunResult run = plot::plotRun(graph, acceleration, windows);
-                shown = app::incrementSummary(graph, acceleration, run);
-                spoken = app::spokenSummary(graph, acceleration, run);
+                summary = app::runSummary(graph, acceleration,
+                                          plot::plotRun(graph, acceleration, windows));
             } catch (const winsys::RuntimeError&) {
-                shown = app::overflowSummary(graph, acceleration);
-                spoken = app::spokenOverflowSummary(graph, acceleration);
+                summary = app::overflowSummary(graph, acceleration);
             }
+            const QString& shown = summary.written;
+            const QString& spoken = summary.spoken;
             if (numbersOf(spoken) != numbersOf(shown) || spoken.contains(misread) ||
                 !spoken.startsWith(QStringLiteral("a gleich "))) {
                 FAIL() << std::string(graph.buttonCaption) << " a = " << value << ": "
