@@ -83,8 +83,14 @@ TEST(WorksheetCopyTest, DrawsThePanelAfreshAtFourTimesItsSize)
         }
     }
     EXPECT_GT(finerThanAPixel, 0);
-    EXPECT_GT(darkPixels(copy, QRect(0, diagramHeight, copy.width(), oneLineStrip)), 0)
-        << "the legend";
+    const QRect strip(0, diagramHeight, copy.width(), oneLineStrip);
+    EXPECT_GT(darkPixels(copy, strip), 0) << "the legend";
+
+    set.panel(3).clearCurves();
+    const QImage cleared = panels::worksheetCopy(set.panel(3));
+    EXPECT_EQ(darkPixels(cleared, QRect(88 * scale, 152 * scale, 22 * scale, 36 * scale)), 0)
+        << "no curve after a clear";
+    EXPECT_EQ(darkPixels(cleared, strip), 0) << "no numbers after a clear";
 }
 
 TEST(WorksheetCopyTest, ALongLegendWrapsWithinThePanelsWidth)
