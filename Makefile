@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Beschleunigungskurven team <team@beschleunigungskurven.invalid>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Front door: every target installs what is missing, configures and builds into build/.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)

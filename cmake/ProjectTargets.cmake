@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Beschleunigungskurven team <team@beschleunigungskurven.invalid>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Per-target settings shared by every library, program and test of the project:
 # C++20, the warning set, and includes relative to the source root ("plot/plot_run.h").
 

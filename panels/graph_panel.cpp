@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Beschleunigungskurven team <team@beschleunigungskurven.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/graph_panel.h"
 
 #include "panels/accessible_role.h"

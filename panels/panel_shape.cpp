@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Beschleunigungskurven team <team@beschleunigungskurven.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/panel_shape.h"
 
 #include "panels/device_pixel_painter.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Beschleunigungskurven team <team@beschleunigungskurven.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // panel-snapshot GRAPH ACCELERATION... OUT.png: runs the plot runs of one graph, in order, on
 // its panel without a window, and writes the panel as the learner would see it.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Beschleunigungskurven team <team@beschleunigungskurven.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // plot-trace GRAPH ACCELERATION: prints, one per line, the operations of one plot run.
 
 #include "graph_names.h"

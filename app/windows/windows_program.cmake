@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Beschleunigungskurven team <team@beschleunigungskurven.invalid>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What only the Windows program has: no console window, and an icon and version information
 # compiled into the exe. The icon is made at build time from the desktop entry's SVG, in the
 # sizes Explorer and the taskbar ask for. Included from app/CMakeLists.txt.

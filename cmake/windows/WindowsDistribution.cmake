@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Beschleunigungskurven team <team@beschleunigungskurven.invalid>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows build's run-time files and its zip. Included from the top-level CMakeLists.txt when
 # cross-building for Windows (make windows).
 #

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Beschleunigungskurven team <team@beschleunigungskurven.invalid>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross compilation for 64-bit Windows with Debian's MinGW-w64 GCC, posix-threads variant (Qt needs
 # std::thread and std::mutex). Used for the cross-built Qt and, through Qt's qt.toolchain.cmake,
 # for the program.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Beschleunigungskurven team <team@beschleunigungskurven.invalid>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -P pack_zip.cmake: lays out the Windows zip in STAGING (a folder named as the program, so
 # unpacking gives one folder) and packs it into ZIP. BINARIES go to the top with PLATFORM_PLUGIN in
 # platforms/ and STYLE_PLUGIN in styles/, where Qt looks beside the exe; all are stripped of their

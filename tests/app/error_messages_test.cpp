@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Beschleunigungskurven team <team@beschleunigungskurven.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/error_messages.h"
 
 #include "app/message_box_error_reporter.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Beschleunigungskurven team <team@beschleunigungskurven.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/increment_summary.h"
 #include "plot/graph_catalogue.h"
 #include "plot/plot_run.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Beschleunigungskurven team <team@beschleunigungskurven.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/qt_window_system.h"
 
 #include "panel_render.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Beschleunigungskurven team <team@beschleunigungskurven.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry point of every GUI test binary: Qt's offscreen platform unless another is set, and
 // exactly one QApplication for all tests.
 

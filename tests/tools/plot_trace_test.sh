@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Beschleunigungskurven team <team@beschleunigungskurven.invalid>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Command-line behaviour of plot-trace: output format, the overflow line, and argument errors.
 set -u -o pipefail
 tool=("$@") # the program, after its emulator in a cross build (Wine)
