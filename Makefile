@@ -42,7 +42,7 @@ lint: build
 	@git ls-files '*.cpp' | xargs -P$(JOBS) -n4 clang-tidy -p $(BUILD_DIR) --quiet 2>/dev/null
 	@cppcheck --std=c++20 --library=qt --library=googletest --enable=warning,performance,portability --inline-suppr \
 		--error-exitcode=1 --quiet -j$(JOBS) -I . --suppress=missingIncludeSystem \
-		app panels plot winsys tools tests bench
+		app panels content plot winsys tools tests bench
 	@echo "lint: clang-format, clang-tidy and cppcheck found nothing"
 
 # The real program on a virtual X display, driven with xdotool.

@@ -16,8 +16,8 @@ std::string germanNumber(double value)
     if (value == 0.0) {
         return "0";
     }
-    char scientific[32]; // "d.dddddddddde+XX"
-    std::snprintf(scientific, sizeof scientific, "%.*e", cleanDigits - 1, std::abs(value));
+    char scientific[32];                                                    // "d.dddddddddde+XX"
+    std::snprintf(scientific, sizeof scientific, "%.10e", std::fabs(value)); // cleanDigits
     const std::string_view text(scientific);
     std::string digits(text.substr(0, 1));
     digits.append(text.substr(2, cleanDigits - 1));

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <string_view>
 
 namespace plot {
@@ -39,12 +40,15 @@ double kineticEnergy(std::int16_t acceleration, double time);
 double velocity(std::int16_t acceleration, double time);
 double power(std::int16_t acceleration, double time);
 
+// s and v draw every acceleration the 16 bits hold.
+inline constexpr std::int16_t anyAcceleration = std::numeric_limits<std::int16_t>::max();
+
 // The panel index does not follow the button order: each panel's axes and formula label
 // belong to its own graph.
 inline constexpr std::array<Graph, 4> graphCatalogue{{
-    {GraphButton::Command1, "s", 3, "s  =  0,5a * t²", &distance, 640, 640, 32767},
+    {GraphButton::Command1, "s", 3, "s  =  0,5a * t²", &distance, 640, 640, anyAcceleration},
     {GraphButton::Command2, "E kin", 2, "E kin  =  0,5m * v²", &kineticEnergy, 240, 120, 181},
-    {GraphButton::Command3, "v", 0, "v   =   a * t", &velocity, 32, 32, 32767},
+    {GraphButton::Command3, "v", 0, "v   =   a * t", &velocity, 32, 32, anyAcceleration},
     {GraphButton::Command4, "P", 1, "P  =  m * a * v", &power, 24, 24, 127},
 }};
 

@@ -3,6 +3,7 @@
 #include "winsys/text_to_int16.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace winsys {
 namespace {
@@ -97,7 +98,8 @@ std::optional<std::int16_t> textToInt16(std::string_view text)
     }
 
     const std::int32_t value = negative ? -magnitude : magnitude;
-    if (value < -32768 || value > 32767) {
+    using Range = std::numeric_limits<std::int16_t>;
+    if (value < Range::min() || value > Range::max()) {
         return std::nullopt;
     }
     return static_cast<std::int16_t>(value);

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <limits>
 #include <string>
@@ -49,12 +50,9 @@ std::vector<std::string> numbersOf(std::string_view text)
 // What a speech synthesiser reads as a symbol, or spells: signs, and numbers with exponents.
 bool hasSymbols(const std::string& spoken)
 {
-    for (const char* sign : {"·", "*", "²", "=", " : ", "-", "e+", "e-"}) {
-        if (spoken.find(sign) != std::string::npos) {
-            return true;
-        }
-    }
-    return false;
+    const std::string_view signs[] = {"·", "*", "²", "=", " : ", "-", "e+", "e-"};
+    return std::ranges::any_of(
+        signs, [&spoken](std::string_view sign) { return spoken.find(sign) != std::string::npos; });
 }
 
 // For every acceleration of every graph: the spoken text carries exactly the numbers of the
