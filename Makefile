@@ -11,7 +11,8 @@ SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 .PHONY: all deps configure build test test-sanitize lint e2e screen-reader-check bench run install \
-	screenshot clean package package-check windows test-windows bench-windows screenshot-windows
+	screenshot clean package package-check windows test-windows bench-windows screenshot-windows \
+	web test-web bench-web
 
 all: build
 
@@ -96,6 +97,20 @@ bench-windows: windows
 
 screenshot-windows: windows
 	@scripts/screenshot --windows
+
+# The program as one web page (scripts/web/): the core compiled with Debian's emscripten into
+# build-web/, the front end bundled with the npm tools pinned in web/package-lock.json into
+# dist/beschleunigungskurven.html. Its tests compare the wasm plot-trace with the native one and
+# drive the page in Debian's Chromium.
+web:
+	@scripts/web/build
+
+test-web: web configure
+	@cmake --build $(BUILD_DIR) --target plot-trace -j$(JOBS) >/dev/null
+	@NATIVE_PLOT_TRACE=$(abspath $(BUILD_DIR))/bin/plot-trace scripts/web/test
+
+bench-web: web
+	@scripts/web/bench
 
 clean:
 	@rm -rf $(BUILD_DIR)
