@@ -46,8 +46,8 @@ export class PanelPainter {
     for (let shape = 3; shape <= 8; ++shape) {
       this.markers.set(shape, { visible: true, ...core.markerStart(index, shape) });
     }
-    canvas.addEventListener('focus', () => this.invalidate());
-    canvas.addEventListener('blur', () => this.invalidate());
+    canvas.addEventListener('focus', () => this.repaint());
+    canvas.addEventListener('blur', () => this.repaint());
   }
 
   get isShown(): boolean {
@@ -129,6 +129,11 @@ export class PanelPainter {
 
   private invalidate(): void {
     this.needsPaint = true;
+  }
+
+  private repaint(): void {
+    this.invalidate();
+    this.paint();
   }
 
   private forgetCurves(): void {
