@@ -34,6 +34,10 @@ export default defineConfig({
           fileParallelism: false,
         },
       },
+      {
+        extends: true,
+        test: { name: 'bench', benchmark: { include: ['../bench/web/*.bench.ts'] }, hookTimeout: 60_000 },
+      },
     ],
   },
 });

@@ -2,10 +2,13 @@
 # SPDX-FileCopyrightText: 2026 Beschleunigungskurven team <team@beschleunigungskurven.invalid>
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What the web scripts share: the build folder of the core, the page, and the pinned npm tools.
+# Paths are relative to the working copy's root (project_root).
+# shellcheck source=scripts/lib/project.sh
+source "${BASH_SOURCE[0]%/*}/../lib/project.sh"
 web_build_dir=build-web
 web_page=dist/beschleunigungskurven.html
 # npm's cache is shared by every working copy; node_modules/ is installed from the lock file.
-export npm_config_cache=${XDG_CACHE_HOME:-$HOME/.cache}/beschleunigungskurven/npm
+export npm_config_cache=$project_cache/npm
 
 # Node 20.19 or later, which Vite needs; Debian 12's own nodejs (18) is too old.
 require_node() {

@@ -15,7 +15,6 @@ async function start(container: HTMLElement): Promise<void> {
   const core = await createPageCore();
   const layout = core.windowLayout();
   document.title = layout.caption;
-  container.setAttribute('aria-label', layout.caption);
   const colours = new ColourResolver(container);
   const elements = buildWindow(container, layout, colours);
   const size = { width: layout.panelWidth, height: layout.panelHeight };

@@ -125,10 +125,14 @@ export function buildWindow(container: HTMLElement, layout: WindowLayout, colour
   const command6 = createButton(document, layout.command6, descriptions);
   root.append(...graphButtons, ...layout.panelTabOrder.map((index) => panels[index] as HTMLCanvasElement), label17, text1, command5, command6);
 
+  // The window's caption, which a desktop shows in the title bar, for a screen reader.
+  const caption = document.createElement('h1');
+  caption.className = 'unseen';
+  caption.textContent = layout.caption;
   const liveRegion = document.createElement('div');
-  liveRegion.className = 'live';
+  liveRegion.className = 'unseen';
   liveRegion.setAttribute('role', 'status');
   const message = createMessage(document, layout.pageWords.close);
-  container.append(root, message.message, liveRegion, descriptions);
+  container.append(caption, root, message.message, liveRegion, descriptions);
   return { root, graphButtons, command5, command6, text1, panels, panelDescriptions, liveRegion, ...message };
 }

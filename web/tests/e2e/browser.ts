@@ -5,6 +5,8 @@
 import { fileURLToPath, pathToFileURL } from 'node:url';
 import { chromium, type Browser, type Page } from 'playwright-core';
 
+export type { Browser, Page };
+
 export const chromiumFlags = [
   '--headless',
   '--no-sandbox',
@@ -40,7 +42,7 @@ export interface PageView {
   hash?: string;
 }
 
-export async function openProgram(browser: Browser, view: PageView = {}): Promise<OpenedPage> {
+export async function openProgram(browser: Browser, view: PageView = {}, url = pageUrl): Promise<OpenedPage> {
   const context = await browser.newContext({
     deviceScaleFactor: view.deviceScaleFactor ?? 1,
     viewport: { width: view.width ?? 331, height: view.height ?? 333 },
@@ -48,9 +50,9 @@ export async function openProgram(browser: Browser, view: PageView = {}): Promis
   const page = await context.newPage();
   const opened: OpenedPage = { page, requests: [], errors: [] };
   page.on('request', (request) => {
-    const url = request.url();
-    if (!url.startsWith(pageUrl) && !url.startsWith('data:')) {
-      opened.requests.push(url);
+    const requested = request.url();
+    if (!requested.startsWith(url) && !requested.startsWith('data:')) {
+      opened.requests.push(requested);
     }
   });
   page.on('console', (message) => {
@@ -59,7 +61,7 @@ export async function openProgram(browser: Browser, view: PageView = {}): Promis
     }
   });
   page.on('pageerror', (error) => opened.errors.push(error.message));
-  await page.goto(`${pageUrl}${view.hash ?? ''}`);
+  await page.goto(`${url}${view.hash ?? ''}`);
   await page.locator('#Command1').waitFor();
   return opened;
 }
