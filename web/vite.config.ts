@@ -36,7 +36,11 @@ export default defineConfig({
       },
       {
         extends: true,
-        test: { name: 'bench', benchmark: { include: ['../bench/web/*.bench.ts'] }, hookTimeout: 60_000 },
+        test: {
+          name: 'bench',
+          benchmark: { include: ['../bench/web/*.bench.ts'] },
+          hookTimeout: 60_000,
+        },
       },
     ],
   },

@@ -16,7 +16,11 @@ export function parseHexColour(name: string): Rgb | null {
   if (!match) {
     return null;
   }
-  return [parseInt(match[1] ?? '0', 16), parseInt(match[2] ?? '0', 16), parseInt(match[3] ?? '0', 16)];
+  return [
+    parseInt(match[1] ?? '0', 16),
+    parseInt(match[2] ?? '0', 16),
+    parseInt(match[3] ?? '0', 16),
+  ];
 }
 
 function parseComputedColour(value: string): Rgb {

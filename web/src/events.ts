@@ -18,7 +18,9 @@ export interface PresetView {
 export function parsePreset(hash: string, captions: readonly string[]): PresetView {
   const parameters = new URLSearchParams(hash.replace(/^#/, ''));
   const graph = parameters.get('graph')?.toLowerCase();
-  const button = captions.findIndex((caption) => caption.replace(/\s/g, '').toLowerCase() === graph);
+  const button = captions.findIndex(
+    (caption) => caption.replace(/\s/g, '').toLowerCase() === graph,
+  );
   return { acceleration: parameters.get('a'), button: button >= 0 ? button : null };
 }
 
@@ -41,9 +43,17 @@ export class WindowEvents {
     const { root, text1, graphButtons, command5, command6, messageClose } = this.elements;
     root.addEventListener('focusin', (event) => this.focusMoved(event.target), { signal });
     root.addEventListener('mousedown', (event) => this.keepFocusOffControls(event), { signal });
-    text1.ownerDocument.addEventListener('pointerdown', () => (this.pointerDown = true), { signal, capture: true });
-    text1.ownerDocument.addEventListener('pointerup', () => this.pointerReleased(), { signal, capture: true });
-    graphButtons.forEach((button, index) => this.onClick(button, () => this.program.plotGraph(index)));
+    text1.ownerDocument.addEventListener('pointerdown', () => (this.pointerDown = true), {
+      signal,
+      capture: true,
+    });
+    text1.ownerDocument.addEventListener('pointerup', () => this.pointerReleased(), {
+      signal,
+      capture: true,
+    });
+    graphButtons.forEach((button, index) =>
+      this.onClick(button, () => this.program.plotGraph(index)),
+    );
     this.onClick(command5, () => this.program.resetVisiblePanel());
     this.onClick(command6, () => this.end());
     messageClose.addEventListener('click', () => this.program.closeMessage(), { signal });
@@ -114,7 +124,7 @@ export class WindowEvents {
    * together.
    */
   private showMessagesSoon(): void {
-    if (this.pointerDown) {
+    if (this.pointerDown || this.listening.signal.aborted) {
       return;
     }
     clearTimeout(this.messageTimer);
@@ -140,7 +150,9 @@ export class WindowEvents {
       ratioWatch?.abort();
       ratioWatch = new AbortController();
       const query = view.matchMedia(`(resolution: ${view.devicePixelRatio}dppx)`);
-      query.addEventListener('change', apply, { signal: AbortSignal.any([ratioWatch.signal, this.listening.signal]) });
+      query.addEventListener('change', apply, {
+        signal: AbortSignal.any([ratioWatch.signal, this.listening.signal]),
+      });
     };
     view.addEventListener('resize', apply, { signal: this.listening.signal });
     apply();

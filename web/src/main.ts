@@ -18,7 +18,9 @@ async function start(container: HTMLElement): Promise<void> {
   const colours = new ColourResolver(container);
   const elements = buildWindow(container, layout, colours);
   const size = { width: layout.panelWidth, height: layout.panelHeight };
-  const painters = elements.panels.map((canvas, index) => new PanelPainter(core, index, canvas, size, colours));
+  const painters = elements.panels.map(
+    (canvas, index) => new PanelPainter(core, index, canvas, size, colours),
+  );
   const board = new PanelBoard(core, painters, layout.panelOfButton);
   const program = new Program(core, layout, elements, board);
   const events = new WindowEvents(program, elements, layout, board, () => {
@@ -35,7 +37,12 @@ async function start(container: HTMLElement): Promise<void> {
   });
   events.wire();
   program.showFirstView();
-  events.applyPreset(parsePreset(location.hash, layout.graphButtons.map((button) => button.caption)));
+  events.applyPreset(
+    parsePreset(
+      location.hash,
+      layout.graphButtons.map((button) => button.caption),
+    ),
+  );
 }
 
 const container = document.getElementById('program');

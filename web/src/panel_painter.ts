@@ -3,7 +3,14 @@
 // One graph panel in a canvas at the device resolution, painted as the desktop paints it: the
 // static diagram with the curves drawn into it, then the bars ANDed over that, the dots, and the
 // focus mark. Every pixel position comes from the core's device-pixel rules.
-import type { ColourName, CurvePen, FilledPixels, LabelText, MaskedPixels, PageCore } from 'page-core';
+import type {
+  ColourName,
+  CurvePen,
+  FilledPixels,
+  LabelText,
+  MaskedPixels,
+  PageCore,
+} from 'page-core';
 import type { ColourResolver } from './colours';
 import { fillPixels, fillRuns, maskPixels, type Raster } from './pixels';
 
@@ -186,13 +193,20 @@ export class PanelPainter {
     // As the desktop places it: the middle of the capitals textMiddle rows below the top.
     const capitals = Math.round(context.measureText('H').actualBoundingBoxAscent);
     context.fillStyle = this.colours.css(text);
-    context.fillText(label.text, label.left, label.top + textMiddle + Math.floor((capitals + 1) / 2));
+    context.fillText(
+      label.text,
+      label.left,
+      label.top + textMiddle + Math.floor((capitals + 1) / 2),
+    );
   }
 
   private paintMarkers(frame: Raster): void {
     for (const [shape, marker] of this.markers) {
       if (marker.visible && this.core.isBar(shape)) {
-        this.mask(frame, this.core.barPixels(this.index, shape, marker.top, marker.height, this.scale));
+        this.mask(
+          frame,
+          this.core.barPixels(this.index, shape, marker.top, marker.height, this.scale),
+        );
       }
     }
     for (const [shape, marker] of this.markers) {

@@ -52,7 +52,12 @@ export function maskPixels(image: Raster, rect: PixelRect, colour: Rgb): void {
 /** Fills the runs of a curve, given as left, top, width, height, left, … */
 export function fillRuns(image: Raster, runs: Int32Array, colour: Rgb): void {
   for (let i = 0; i + 3 < runs.length; i += 4) {
-    const rect = { left: runs[i] ?? 0, top: runs[i + 1] ?? 0, width: runs[i + 2] ?? 0, height: runs[i + 3] ?? 0 };
+    const rect = {
+      left: runs[i] ?? 0,
+      top: runs[i + 1] ?? 0,
+      width: runs[i + 2] ?? 0,
+      height: runs[i + 3] ?? 0,
+    };
     fillPixels(image, rect, colour);
   }
 }

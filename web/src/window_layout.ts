@@ -21,16 +21,34 @@ export interface WindowElements {
 }
 
 /** The largest whole number by which the window still fits the viewport, at least 1. */
-export function scaleFactor(layout: Pick<WindowLayout, 'width' | 'height'>, viewportWidth: number, viewportHeight: number): number {
-  return Math.max(1, Math.floor(Math.min(viewportWidth / layout.width, viewportHeight / layout.height)));
+export function scaleFactor(
+  layout: Pick<WindowLayout, 'width' | 'height'>,
+  viewportWidth: number,
+  viewportHeight: number,
+): number {
+  return Math.max(
+    1,
+    Math.floor(Math.min(viewportWidth / layout.width, viewportHeight / layout.height)),
+  );
 }
 
 function scaled(pixels: number): string {
   return `calc(var(--k) * ${pixels}px)`;
 }
 
-function place(element: HTMLElement, left: number, top: number, width: number, height: number): void {
-  Object.assign(element.style, { left: scaled(left), top: scaled(top), width: scaled(width), height: scaled(height) });
+function place(
+  element: HTMLElement,
+  left: number,
+  top: number,
+  width: number,
+  height: number,
+): void {
+  Object.assign(element.style, {
+    left: scaled(left),
+    top: scaled(top),
+    width: scaled(width),
+    height: scaled(height),
+  });
 }
 
 function placeControl(element: HTMLElement, control: Control): void {
@@ -47,7 +65,11 @@ function hiddenText(document: Document, id: string, text: string): HTMLElement {
   return element;
 }
 
-function createButton(document: Document, control: Control, descriptions: HTMLElement): HTMLButtonElement {
+function createButton(
+  document: Document,
+  control: Control,
+  descriptions: HTMLElement,
+): HTMLButtonElement {
   const button = document.createElement('button');
   button.type = 'button';
   button.textContent = control.caption;
@@ -58,7 +80,12 @@ function createButton(document: Document, control: Control, descriptions: HTMLEl
   return button;
 }
 
-function createPanel(document: Document, layout: WindowLayout, index: number, descriptions: HTMLElement): [HTMLCanvasElement, HTMLElement] {
+function createPanel(
+  document: Document,
+  layout: WindowLayout,
+  index: number,
+  descriptions: HTMLElement,
+): [HTMLCanvasElement, HTMLElement] {
   const canvas = document.createElement('canvas');
   canvas.id = `Picture1-${index}`;
   canvas.className = 'panel';
@@ -72,7 +99,10 @@ function createPanel(document: Document, layout: WindowLayout, index: number, de
   return [canvas, description];
 }
 
-function createMessage(document: Document, closeCaption: string): Pick<WindowElements, 'message' | 'messageText' | 'messageClose'> {
+function createMessage(
+  document: Document,
+  closeCaption: string,
+): Pick<WindowElements, 'message' | 'messageText' | 'messageClose'> {
   const message = document.createElement('div');
   message.className = 'message';
   message.setAttribute('role', 'alert');
@@ -97,7 +127,11 @@ function setColours(root: HTMLElement, layout: WindowLayout, colours: ColourReso
  * Builds the window into the container. The elements stand in the Tab order: the graph
  * buttons, the panels in the core's order, the box, "zurücksetzen", "Ende".
  */
-export function buildWindow(container: HTMLElement, layout: WindowLayout, colours: ColourResolver): WindowElements {
+export function buildWindow(
+  container: HTMLElement,
+  layout: WindowLayout,
+  colours: ColourResolver,
+): WindowElements {
   const document = container.ownerDocument;
   const descriptions = document.createElement('div');
   const root = document.createElement('div');
@@ -105,7 +139,9 @@ export function buildWindow(container: HTMLElement, layout: WindowLayout, colour
   Object.assign(root.style, { width: scaled(layout.width), height: scaled(layout.height) });
   setColours(root, layout, colours);
 
-  const graphButtons = layout.graphButtons.map((control) => createButton(document, control, descriptions));
+  const graphButtons = layout.graphButtons.map((control) =>
+    createButton(document, control, descriptions),
+  );
   const panels: HTMLCanvasElement[] = [];
   const panelDescriptions: HTMLElement[] = [];
   for (const index of layout.panelTabOrder) {
@@ -123,7 +159,14 @@ export function buildWindow(container: HTMLElement, layout: WindowLayout, colour
   text1.setAttribute('aria-label', layout.label17.spoken);
   const command5 = createButton(document, layout.command5, descriptions);
   const command6 = createButton(document, layout.command6, descriptions);
-  root.append(...graphButtons, ...layout.panelTabOrder.map((index) => panels[index] as HTMLCanvasElement), label17, text1, command5, command6);
+  root.append(
+    ...graphButtons,
+    ...layout.panelTabOrder.map((index) => panels[index] as HTMLCanvasElement),
+    label17,
+    text1,
+    command5,
+    command6,
+  );
 
   // The window's caption, which a desktop shows in the title bar, for a screen reader.
   const caption = document.createElement('h1');
@@ -134,5 +177,15 @@ export function buildWindow(container: HTMLElement, layout: WindowLayout, colour
   liveRegion.setAttribute('role', 'status');
   const message = createMessage(document, layout.pageWords.close);
   container.append(caption, root, message.message, liveRegion, descriptions);
-  return { root, graphButtons, command5, command6, text1, panels, panelDescriptions, liveRegion, ...message };
+  return {
+    root,
+    graphButtons,
+    command5,
+    command6,
+    text1,
+    panels,
+    panelDescriptions,
+    liveRegion,
+    ...message,
+  };
 }

@@ -27,10 +27,16 @@ async function tabOrder(page: Page, steps: number): Promise<string[]> {
 }
 
 describe('the keyboard', () => {
-  it('moves in the desktop window\'s Tab order, through the shown panel only', async () => {
+  it("moves in the desktop window's Tab order, through the shown panel only", async () => {
     const { page } = await openProgram(browser);
     const after = ['Text1', 'Command5', 'Command6'];
-    expect(await tabOrder(page, 7)).toEqual(['Command2', 'Command3', 'Command4', 'Picture1-3', ...after]);
+    expect(await tabOrder(page, 7)).toEqual([
+      'Command2',
+      'Command3',
+      'Command4',
+      'Picture1-3',
+      ...after,
+    ]);
     await page.locator('#Command3').press('Space');
     expect(await page.evaluate(() => document.activeElement?.id)).toBe('Command3');
     expect(await tabOrder(page, 5)).toEqual(['Command4', 'Picture1-0', ...after]);
@@ -40,12 +46,15 @@ describe('the keyboard', () => {
 describe('a screen reader', () => {
   it('finds each panel as an image named after its quantity, described by its last run', async () => {
     const { page } = await openProgram(browser);
-    await expect(page.getByRole('img', { name: 'Diagramm s über t' }).isVisible()).resolves.toBe(true);
+    await expect(page.getByRole('img', { name: 'Diagramm s über t' }).isVisible()).resolves.toBe(
+      true,
+    );
     await page.locator('#Command2').press('Space');
     const panel = page.getByRole('img', { name: core.windowLayout().panelNames[2] ?? '' });
     const outcome = runOutcome(1, 20);
-    const description = await panel.evaluate((canvas) =>
-      document.getElementById(canvas.getAttribute('aria-describedby') ?? '')?.textContent,
+    const description = await panel.evaluate(
+      (canvas) =>
+        document.getElementById(canvas.getAttribute('aria-describedby') ?? '')?.textContent,
     );
     expect(description).toBe(outcome.summary.description);
     expect(description).toContain('Formel');
@@ -77,7 +86,13 @@ describe('a screen reader', () => {
     const axeSource = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
     await page.addScriptTag({ path: axeSource });
     const findings = async (): Promise<string[]> => {
-      const results = await page.evaluate(() => (window as unknown as { axe: { run(): Promise<{ violations: { id: string; impact: string }[] }> } }).axe.run());
+      const results = await page.evaluate(() =>
+        (
+          window as unknown as {
+            axe: { run(): Promise<{ violations: { id: string; impact: string }[] }> };
+          }
+        ).axe.run(),
+      );
       return results.violations
         .filter((violation) => violation.impact === 'serious' || violation.impact === 'critical')
         .map((violation) => violation.id);

@@ -24,7 +24,11 @@ export const pageUrl = pathToFileURL(
 
 /** Playwright gives the browser a fresh --user-data-dir of its own and removes it on close. */
 export function launchChromium(): Promise<Browser> {
-  return chromium.launch({ executablePath: '/usr/bin/chromium', headless: true, args: chromiumFlags });
+  return chromium.launch({
+    executablePath: '/usr/bin/chromium',
+    headless: true,
+    args: chromiumFlags,
+  });
 }
 
 export interface OpenedPage {
@@ -42,7 +46,11 @@ export interface PageView {
   hash?: string;
 }
 
-export async function openProgram(browser: Browser, view: PageView = {}, url = pageUrl): Promise<OpenedPage> {
+export async function openProgram(
+  browser: Browser,
+  view: PageView = {},
+  url = pageUrl,
+): Promise<OpenedPage> {
   const context = await browser.newContext({
     deviceScaleFactor: view.deviceScaleFactor ?? 1,
     viewport: { width: view.width ?? 331, height: view.height ?? 333 },

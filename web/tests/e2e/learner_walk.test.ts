@@ -51,12 +51,18 @@ describe('the learner', () => {
 
     await typeAcceleration(page, '20');
     await press(page, 'Command1');
-    expect([await isBlack(page, sPanel, 80, 184), await isBlack(page, sPanel, 80, 232)]).toEqual([true, true]);
+    expect([await isBlack(page, sPanel, 80, 184), await isBlack(page, sPanel, 80, 232)]).toEqual([
+      true,
+      true,
+    ]);
 
     await press(page, 'Command3');
     expect(await shownPanels(page)).toEqual([0]);
     await press(page, 'Command1');
-    expect([await isBlack(page, sPanel, 80, 184), await isBlack(page, sPanel, 80, 232)]).toEqual([false, true]);
+    expect([await isBlack(page, sPanel, 80, 184), await isBlack(page, sPanel, 80, 232)]).toEqual([
+      false,
+      true,
+    ]);
     expectCleanPage(opened);
   });
 
@@ -66,7 +72,11 @@ describe('the learner', () => {
     await press(page, 'Command1');
     await press(page, 'Command5');
     // (30, 297) lies in the first dot, (60, 281) in the first bar, (80, 232) on the curve.
-    for (const [x, y] of [[80, 232], [30, 297], [60, 281]] as const) {
+    for (const [x, y] of [
+      [80, 232],
+      [30, 297],
+      [60, 281],
+    ] as const) {
       expect(await isBlack(page, sPanel, x, y), `(${x}, ${y})`).toBe(false);
     }
     expect(await liveText(page)).toBe(core.nothingDrawnSummary(sPanel).spoken);
@@ -95,7 +105,10 @@ describe('the learner', () => {
     // One press that both rejects the text and overflows: both messages in one.
     await typeAcceleration(page, 'x');
     await press(page, 'Command2');
-    expect(await messageTexts(page)).toEqual([core.rejectedTextMessage('x', 200), overflow.message]);
+    expect(await messageTexts(page)).toEqual([
+      core.rejectedTextMessage('x', 200),
+      overflow.message,
+    ]);
     expectCleanPage(opened);
   });
 

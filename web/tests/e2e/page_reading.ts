@@ -10,14 +10,23 @@ export type Rgb = [number, number, number];
  * The device pixels under the centres of logical panel pixels: at scale s the logical pixel
  * (x, y) covers device pixels from s·x, and its centre lies in floor((x + 0.5)·s).
  */
-export function panelPixels(page: Page, panel: number, points: readonly (readonly [number, number])[]): Promise<Rgb[]> {
+export function panelPixels(
+  page: Page,
+  panel: number,
+  points: readonly (readonly [number, number])[],
+): Promise<Rgb[]> {
   return page.evaluate(
     ({ id, points }) => {
       const canvas = document.getElementById(id) as HTMLCanvasElement;
       const scale = canvas.width / 233;
       const context = canvas.getContext('2d');
       return points.map(([x, y]) => {
-        const pixel = context?.getImageData(Math.floor((x + 0.5) * scale), Math.floor((y + 0.5) * scale), 1, 1).data;
+        const pixel = context?.getImageData(
+          Math.floor((x + 0.5) * scale),
+          Math.floor((y + 0.5) * scale),
+          1,
+          1,
+        ).data;
         return [pixel?.[0] ?? -1, pixel?.[1] ?? -1, pixel?.[2] ?? -1] as [number, number, number];
       });
     },
@@ -33,7 +42,9 @@ export async function isBlack(page: Page, panel: number, x: number, y: number): 
 /** The indices of the panels that show. */
 export function shownPanels(page: Page): Promise<number[]> {
   return page.evaluate(() =>
-    [0, 1, 2, 3].filter((index) => !(document.getElementById(`Picture1-${index}`) as HTMLElement).hidden),
+    [0, 1, 2, 3].filter(
+      (index) => !(document.getElementById(`Picture1-${index}`) as HTMLElement).hidden,
+    ),
   );
 }
 

@@ -28,8 +28,14 @@ function masked(beneath: Rgb, mask: Rgb): Rgb {
 type Row = [name: string, x: number, y: number, expected: Rgb];
 
 async function expectPixels(page: Page, panel: number, rows: Row[]): Promise<void> {
-  const seen = await panelPixels(page, panel, rows.map(([, x, y]) => [x, y] as const));
-  expect(Object.fromEntries(rows.map(([name, x, y], i) => [`${name} (${x}, ${y})`, seen[i]]))).toEqual(
+  const seen = await panelPixels(
+    page,
+    panel,
+    rows.map(([, x, y]) => [x, y] as const),
+  );
+  expect(
+    Object.fromEntries(rows.map(([name, x, y], i) => [`${name} (${x}, ${y})`, seen[i]])),
+  ).toEqual(
     Object.fromEntries(rows.map(([name, x, y, expected]) => [`${name} (${x}, ${y})`, expected])),
   );
 }
@@ -65,7 +71,12 @@ describe.each(views)('the s-panel at $name', (view) => {
   it('has a canvas of device pixels that covers exactly its box on the screen', async () => {
     const size = await page.locator('#Picture1-3').evaluate((canvas: HTMLCanvasElement) => {
       const box = canvas.getBoundingClientRect();
-      return [canvas.width, canvas.height, box.width * devicePixelRatio, box.height * devicePixelRatio];
+      return [
+        canvas.width,
+        canvas.height,
+        box.width * devicePixelRatio,
+        box.height * devicePixelRatio,
+      ];
     });
     expect(size).toEqual([233 * view.scale, 333 * view.scale, 233 * view.scale, 333 * view.scale]);
   });
@@ -141,22 +152,34 @@ describe('tick labels', () => {
     const { page } = await openProgram(browser);
     const button = core.windowLayout().panelOfButton.indexOf(panel);
     await page.locator(`#Command${button + 1}`).click();
-    const ticks = core.panelScene(panel, 1).labels.filter((label) => !label.bold && label.top < 296);
+    const ticks = core
+      .panelScene(panel, 1)
+      .labels.filter((label) => !label.bold && label.top < 296);
     expect(ticks.length).toBeGreaterThan(3);
     for (const label of ticks) {
-      const rows = await page.locator(`#Picture1-${panel}`).evaluate((canvas: HTMLCanvasElement, area) => {
-        const pixels = canvas.getContext('2d')?.getImageData(area.left, area.top, area.width, area.height).data ?? [];
-        const dark: number[] = [];
-        for (let offset = 0; offset < pixels.length; offset += 4) {
-          if ((pixels[offset] ?? 255) + (pixels[offset + 1] ?? 255) + (pixels[offset + 2] ?? 255) < 384) {
-            dark.push(area.top + Math.floor(offset / 4 / area.width));
+      const rows = await page
+        .locator(`#Picture1-${panel}`)
+        .evaluate((canvas: HTMLCanvasElement, area) => {
+          const pixels =
+            canvas.getContext('2d')?.getImageData(area.left, area.top, area.width, area.height)
+              .data ?? [];
+          const dark: number[] = [];
+          for (let offset = 0; offset < pixels.length; offset += 4) {
+            if (
+              (pixels[offset] ?? 255) + (pixels[offset + 1] ?? 255) + (pixels[offset + 2] ?? 255) <
+              384
+            ) {
+              dark.push(area.top + Math.floor(offset / 4 / area.width));
+            }
           }
-        }
-        return dark;
-      }, label);
+          return dark;
+        }, label);
       expect(rows.length, `text of "${label.text}"`).toBeGreaterThan(0);
       const middle = (Math.min(...rows) + Math.max(...rows)) / 2;
-      expect(Math.abs(middle - (label.top + 8)), `"${label.text}" rows ${rows[0]} to ${rows.at(-1)}`).toBeLessThanOrEqual(1.5);
+      expect(
+        Math.abs(middle - (label.top + 8)),
+        `"${label.text}" rows ${rows[0]} to ${rows.at(-1)}`,
+      ).toBeLessThanOrEqual(1.5);
     }
   });
 });

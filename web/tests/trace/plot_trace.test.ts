@@ -14,6 +14,7 @@ const nativeTrace = process.env['NATIVE_PLOT_TRACE'] ?? '';
 // start value, no motion, a fall, the last columns of s (7, 21, 22, 37, 38, 330, 360), a row of
 // exactly 32 (v 55), the overflow limits of P (127, 128) and E kin (181, 182), the 16-bit
 // extremes, rounding, blanks, and texts that are rejected.
+// prettier-ignore
 const texts = [
   '20', '0', '-20', '7', '21', '22', '37', '38', '50', '55', '127', '128', '181', '182', '330',
   '360', '32767', '-32768', '2,5', ' 12 ', 'abc', '',

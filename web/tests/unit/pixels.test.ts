@@ -23,11 +23,31 @@ const bar: Rgb = [128, 128, 255];
 describe('mask mode', () => {
   // Each channel ANDed by hand: 192 & 128 = 128, 192 & 255 = 192, 128 & 255 = 128.
   it.each([
-    { name: 'band on white shows the band', beneath: white, masks: [band], expected: [192, 192, 192] },
-    { name: 'band over bar is darker', beneath: white, masks: [band, bar], expected: [128, 128, 192] },
-    { name: 'the order does not matter', beneath: white, masks: [bar, band], expected: [128, 128, 192] },
+    {
+      name: 'band on white shows the band',
+      beneath: white,
+      masks: [band],
+      expected: [192, 192, 192],
+    },
+    {
+      name: 'band over bar is darker',
+      beneath: white,
+      masks: [band, bar],
+      expected: [128, 128, 192],
+    },
+    {
+      name: 'the order does not matter',
+      beneath: white,
+      masks: [bar, band],
+      expected: [128, 128, 192],
+    },
     { name: 'black stays black', beneath: [0, 0, 0] as Rgb, masks: [bar], expected: [0, 0, 0] },
-    { name: 'a grey grid line shows through', beneath: [128, 128, 128] as Rgb, masks: [bar], expected: [128, 128, 128] },
+    {
+      name: 'a grey grid line shows through',
+      beneath: [128, 128, 128] as Rgb,
+      masks: [bar],
+      expected: [128, 128, 128],
+    },
   ])('$name', ({ beneath, masks, expected }) => {
     const image = raster(3, 3, beneath);
     masks.forEach((colour) => maskPixels(image, { left: 1, top: 1, width: 1, height: 1 }, colour));
@@ -40,14 +60,21 @@ describe('fills', () => {
   it('keep to the raster where a rectangle reaches beyond it', () => {
     const image = raster(4, 4, white);
     fillPixels(image, { left: -2, top: 3, width: 4, height: 10 }, [0, 0, 0]);
-    const black = [0, 1, 2, 3].flatMap((y) => [0, 1, 2, 3].filter((x) => pixel(image, x, y)[0] === 0).map((x) => `${x},${y}`));
+    const black = [0, 1, 2, 3].flatMap((y) =>
+      [0, 1, 2, 3].filter((x) => pixel(image, x, y)[0] === 0).map((x) => `${x},${y}`),
+    );
     expect(black).toEqual(['0,3', '1,3']);
   });
 
   it('fill every run of a curve', () => {
     const image = raster(5, 5, white);
     fillRuns(image, Int32Array.from([0, 0, 1, 2, 3, 4, 2, 1]), [0, 0, 0]);
-    expect([pixel(image, 0, 1), pixel(image, 0, 2), pixel(image, 4, 4), pixel(image, 3, 3)]).toEqual([
+    expect([
+      pixel(image, 0, 1),
+      pixel(image, 0, 2),
+      pixel(image, 4, 4),
+      pixel(image, 3, 3),
+    ]).toEqual([
       [0, 0, 0],
       [255, 255, 255],
       [0, 0, 0],
