@@ -24,9 +24,11 @@ void FaceButton::paintEvent(QPaintEvent* /*event*/)
     painter.fillRect(frame, m_face);
 
     // Two-pixel bevel: light above and left, dark below and right; swapped while pressed.
-    const QColor outerLight(sunken ? panels::black : panels::white);
-    const QColor outerDark(sunken ? panels::white : panels::black);
-    const QColor innerDark(panels::gridGrey);
+    const QColor black = panels::toQColor(content::black);
+    const QColor white = panels::toQColor(content::white);
+    const QColor outerLight(sunken ? black : white);
+    const QColor outerDark(sunken ? white : black);
+    const QColor innerDark = panels::toQColor(content::gridGrey);
     const int right = frame.right();
     const int bottom = frame.bottom();
     painter.fillRect(0, 0, frame.width(), 1, outerLight);

@@ -2,21 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/grafersteseite.h"
 
-#include "app/error_messages.h"
 #include "app/face_button.h"
-#include "app/increment_summary.h"
 #include "app/line_edit_accessible.h"
 #include "app/message_box_error_reporter.h"
+#include "content/colours.h"
+#include "content/messages.h"
+#include "content/window_layout.h"
 #include "panels/accessible_role.h"
 #include "panels/arial_font.h"
 #include "panels/colours.h"
-#include "panels/graph_panel.h"
-#include "panels/qt_window_system.h"
-#include "panels/worksheet_copy.h"
+#include "panels/panel_board.h"
+#include "panels/qt_text.h"
 #include "plot/graph_catalogue.h"
-#include "plot/plot_run.h"
-#include "plot/reset.h"
-#include "winsys/runtime_error.h"
 #include "winsys/text_to_int16.h"
 
 #include <QApplication>
@@ -30,51 +27,23 @@
 #include <QShortcut>
 
 #include <limits>
+#include <vector>
 
 namespace app {
 
 namespace {
 
-constexpr std::int16_t startAcceleration = 20;
+using panels::fromUtf8;
 
-// Every control of the right-hand column stands at column 248 and is 81 pixels wide.
-constexpr int columnLeft = 248;
-constexpr int columnWidth = 81;
-
-struct ButtonEntry
-{
-    const char* name;
-    const char* caption; // UTF-8
-    int top;
-    int height;
-    int fontPixels;          // Arial 12 pt or 9 pt at 96 dots per inch
-    const char* description; // UTF-8, what a screen reader says after the caption
-};
-
-const ButtonEntry graphButtons[] = {
-    {"Command1", "s", 0, 33, 16, "zeichnet den Weg s über der Zeit t"},
-    {"Command2", "E kin", 40, 33, 16, "zeichnet die kinetische Energie E kin über der Zeit t"},
-    {"Command3", "v", 80, 33, 16, "zeichnet die Geschwindigkeit v über der Zeit t"},
-    {"Command4", "P", 120, 33, 16, "zeichnet die Leistung P über der Zeit t"},
-};
-const ButtonEntry command5 = {
-    "Command5", "zurücksetzen", 160, 25, 12, "löscht die Kurven des gezeigten Diagramms"};
-const ButtonEntry command6 = {"Command6", "Ende", 296, 33, 16, "beendet das Programm"};
-
-QPushButton* createButton(const ButtonEntry& entry, QWidget* window)
+QPushButton* createButton(const content::ControlEntry& entry, QWidget* window)
 {
     auto* button =
-        new FaceButton(QString::fromUtf8(entry.caption), QColor(panels::buttonFace), window);
-    button->setObjectName(QString::fromLatin1(entry.name));
-    button->setGeometry(columnLeft, entry.top, columnWidth, entry.height);
+        new FaceButton(fromUtf8(entry.caption), panels::toQColor(content::buttonFace), window);
+    button->setObjectName(fromUtf8(entry.name));
+    button->setGeometry(content::columnLeft, entry.top, content::columnWidth, entry.height);
     button->setFont(panels::arialFont(entry.fontPixels));
-    button->setAccessibleDescription(QString::fromUtf8(entry.description));
+    button->setAccessibleDescription(fromUtf8(entry.spoken));
     return button;
-}
-
-void showSummary(panels::GraphPanel& panel, const Summary& summary, bool announce)
-{
-    panel.setSummary(summary.written, summary.spoken, announce);
 }
 
 } // namespace
@@ -86,8 +55,8 @@ GrafersteSeite::GrafersteSeite(std::unique_ptr<winsys::ErrorReporter> errors)
     panels::setAccessibleRole("app::GrafersteSeite", QAccessible::Window);
     LineEditAccessible::install();
     setObjectName(QStringLiteral("GrafersteSeite"));
-    setWindowTitle(QStringLiteral("Beschleunigungskurven"));
-    setFixedSize(331, 333);
+    setWindowTitle(fromUtf8(content::windowCaption));
+    setFixedSize(content::windowWidth, content::windowHeight);
     setIconAndFrameHints();
     QPalette background = palette();
     background.setColor(QPalette::Window, background.color(QPalette::Base));
@@ -100,7 +69,8 @@ GrafersteSeite::GrafersteSeite(std::unique_ptr<winsys::ErrorReporter> errors)
     createText1();
     createCopyShortcut();
     chainTabOrder();
-    showFirstView();
+    m_board->showFirstView();
+    m_graphButtons[0]->setFocus();
     if (!m_errors) {
         m_errors = std::make_unique<MessageBoxErrorReporter>(this);
     }
@@ -115,12 +85,7 @@ GrafersteSeite::~GrafersteSeite()
 
 void GrafersteSeite::load()
 {
-    m_acceleration = startAcceleration;
-}
-
-panels::GraphPanel& GrafersteSeite::panel(int index) const
-{
-    return *m_panels.at(static_cast<std::size_t>(index));
+    m_acceleration = content::startAcceleration;
 }
 
 void GrafersteSeite::setIconAndFrameHints()
@@ -139,50 +104,50 @@ void GrafersteSeite::setIconAndFrameHints()
 
 void GrafersteSeite::createPanels()
 {
-    m_panels = panels::createGraphPanels(this);
-    m_windows = std::make_unique<panels::QtWindowSystem>(m_panels);
+    m_board = std::make_unique<panels::PanelBoard>(this);
 }
 
 void GrafersteSeite::createButtons()
 {
     for (std::size_t i = 0; i < m_graphButtons.size(); ++i) {
-        m_graphButtons[i] = createButton(graphButtons[i], this);
+        m_graphButtons[i] = createButton(content::graphButtons.at(i), this);
         const auto graphButton = static_cast<plot::GraphButton>(i);
         connect(m_graphButtons[i], &QPushButton::clicked, this,
                 [this, graphButton] { plotGraph(graphButton); });
     }
-    m_command5 = createButton(command5, this);
-    connect(m_command5, &QPushButton::clicked, this, &GrafersteSeite::resetVisiblePanel);
-    m_command6 = createButton(command6, this);
+    m_command5 = createButton(content::command5, this);
+    connect(m_command5, &QPushButton::clicked, this, [this] { m_board->reset(); });
+    m_command6 = createButton(content::command6, this);
     connect(m_command6, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void GrafersteSeite::createInstruction()
 {
-    m_label17 = new QLabel(QStringLiteral("Hier können Sie die Be- schleunigung ändern:"), this);
-    m_label17->setObjectName(QStringLiteral("Label17"));
-    m_label17->setGeometry(columnLeft, 192, columnWidth, 65);
-    m_label17->setFont(panels::arialFont(12));
+    const content::ControlEntry& entry = content::label17;
+    m_label17 = new QLabel(fromUtf8(entry.caption), this);
+    m_label17->setObjectName(fromUtf8(entry.name));
+    m_label17->setGeometry(content::columnLeft, entry.top, content::columnWidth, entry.height);
+    m_label17->setFont(panels::arialFont(entry.fontPixels));
     m_label17->setWordWrap(true);
     m_label17->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // Spoken as one word: the blank after "Be-" only lets the caption break there.
-    m_label17->setAccessibleName(QStringLiteral("Hier können Sie die Beschleunigung ändern:"));
+    m_label17->setAccessibleName(fromUtf8(entry.spoken));
 }
 
 void GrafersteSeite::createText1()
 {
     // The font comes before the text, so that the text is laid out once, in its own font.
+    const content::ControlEntry& entry = content::text1;
     m_text1 = new QLineEdit(this);
-    m_text1->setObjectName(QStringLiteral("Text1"));
-    m_text1->setGeometry(columnLeft, 264, columnWidth, 25);
-    m_text1->setFont(panels::arialFont(13));
+    m_text1->setObjectName(fromUtf8(entry.name));
+    m_text1->setGeometry(content::columnLeft, entry.top, content::columnWidth, entry.height);
+    m_text1->setFont(panels::arialFont(entry.fontPixels));
     m_text1->setMaxLength(std::numeric_limits<int>::max());
-    m_text1->setText(QStringLiteral("20"));
+    m_text1->setText(QString::number(content::startAcceleration));
     QPalette white = m_text1->palette();
-    white.setColor(QPalette::Base, QColor(panels::white));
+    white.setColor(QPalette::Base, panels::toQColor(content::white));
     m_text1->setPalette(white);
     // Label17 is the box's label for a screen reader; the name is for those that want a short one.
-    m_text1->setAccessibleName(QStringLiteral("Beschleunigung"));
+    m_text1->setAccessibleName(fromUtf8(entry.spoken));
     m_label17->setBuddy(m_text1);
     m_text1->installEventFilter(this);
     m_lastConvertedText = m_text1->text();
@@ -197,27 +162,15 @@ void GrafersteSeite::createCopyShortcut()
 
 void GrafersteSeite::chainTabOrder()
 {
-    // Command1 .. Command4, the panels 1, 0, 2, 3, Text1, Command5, Command6.
-    const std::array<QWidget*, 11> order = {m_graphButtons[0], m_graphButtons[1], m_graphButtons[2],
-                                            m_graphButtons[3], m_panels[1],       m_panels[0],
-                                            m_panels[2],       m_panels[3],       m_text1,
-                                            m_command5,        m_command6};
+    // Command1 .. Command4, the panels, Text1, Command5, Command6.
+    std::vector<QWidget*> order(m_graphButtons.begin(), m_graphButtons.end());
+    for (const int panel : content::panelTabOrder) {
+        order.push_back(m_board->widget(panel));
+    }
+    order.insert(order.end(), {m_text1, m_command5, m_command6});
     for (std::size_t i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
-}
-
-void GrafersteSeite::showFirstView()
-{
-    // The s-panel, empty and without its markers, until the learner plots something.
-    for (int index = 0; index < winsys::panelCount; ++index) {
-        m_windows->setPanelVisible(index, index == 3);
-        for (winsys::Shape marker : winsys::markerShapes) {
-            m_windows->setShapeVisible(marker, index, false);
-        }
-        showSummary(panel(index), nothingDrawnSummary(), false);
-    }
-    m_graphButtons[0]->setFocus();
 }
 
 void GrafersteSeite::watchFocus(QWidget* old, QWidget* now)
@@ -238,39 +191,22 @@ void GrafersteSeite::validateText1()
         return;
     }
     m_text1->setText(m_lastConvertedText);
-    m_errors->reportError(rejectedTextMessage(text.toStdString(), m_acceleration));
+    m_errors->reportError(content::rejectedTextMessage(text.toStdString(), m_acceleration));
 }
 
 void GrafersteSeite::plotGraph(plot::GraphButton button)
 {
     const plot::Graph& graph = plot::graphForButton(button);
-    panels::GraphPanel& drawnOn = panel(graph.panel);
-    try {
-        const plot::RunResult run = plot::plotRun(graph, m_acceleration, *m_windows);
-        drawnOn.addDrawnAcceleration(m_acceleration);
-        showSummary(drawnOn, runSummary(graph, m_acceleration, run), true);
-    } catch (const winsys::RuntimeError&) {
-        m_errors->reportError(overflowMessage(graph, m_acceleration));
-        showSummary(drawnOn, overflowSummary(graph, m_acceleration), true);
-    }
-}
-
-void GrafersteSeite::resetVisiblePanel()
-{
-    if (const auto reset = plot::resetVisiblePanel(*m_windows)) {
-        showSummary(panel(*reset), nothingDrawnSummary(), true);
+    if (!m_board->plot(graph, m_acceleration)) {
+        m_errors->reportError(content::overflowMessage(graph, m_acceleration));
     }
 }
 
 void GrafersteSeite::copyVisiblePanel()
 {
-    // The first shown panel, as reset finds it, drawn afresh at four times its size with the
-    // accelerations of its curves beneath.
-    for (panels::GraphPanel* shown : m_panels) {
-        if (shown->isShown()) {
-            QGuiApplication::clipboard()->setImage(panels::worksheetCopy(*shown));
-            return;
-        }
+    const QImage copy = m_board->worksheetCopyOfShownPanel();
+    if (!copy.isNull()) {
+        QGuiApplication::clipboard()->setImage(copy);
     }
 }
 

@@ -16,8 +16,7 @@ class QLineEdit;
 class QPushButton;
 
 namespace panels {
-class GraphPanel;
-class QtWindowSystem;
+class PanelBoard;
 } // namespace panels
 namespace plot {
 enum class GraphButton;
@@ -27,7 +26,7 @@ namespace app {
 
 // The program's one window: the four graph panels on the left, the column of buttons, the
 // instruction and the acceleration box on the right. Holds the acceleration every plot run
-// reads. Client area 331 x 333, fixed.
+// reads. Client area 331 x 333, fixed. It reaches the panels through their board.
 class GrafersteSeite : public QWidget
 {
     Q_OBJECT
@@ -42,7 +41,7 @@ public:
     void load();
     std::int16_t acceleration() const { return m_acceleration; }
 
-    panels::GraphPanel& panel(int index) const;
+    panels::PanelBoard& board() const { return *m_board; }
     winsys::ErrorReporter& errorReporter() const { return *m_errors; }
 
 private:
@@ -53,11 +52,9 @@ private:
     void createText1();
     void createCopyShortcut();
     void chainTabOrder();
-    void showFirstView();
 
     void validateText1();
     void plotGraph(plot::GraphButton button);
-    void resetVisiblePanel();
     void watchFocus(QWidget* old, QWidget* now);
     void copyVisiblePanel();
 
@@ -66,13 +63,12 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    std::array<panels::GraphPanel*, 4> m_panels{};
+    std::unique_ptr<panels::PanelBoard> m_board;
     std::array<QPushButton*, 4> m_graphButtons{}; // Command1 .. Command4
     QPushButton* m_command5 = nullptr;            // zurücksetzen
     QPushButton* m_command6 = nullptr;            // Ende
     QLabel* m_label17 = nullptr;
     QLineEdit* m_text1 = nullptr;
-    std::unique_ptr<panels::QtWindowSystem> m_windows;
     std::unique_ptr<winsys::ErrorReporter> m_errors;
 
     std::int16_t m_acceleration = 0;

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Beschleunigungskurven team <team@beschleunigungskurven.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/graph_panel.h"
-#include "panels/qt_window_system.h"
+#include "panels/panel_board.h"
 #include "panels/worksheet_copy.h"
 #include "plot/graph_catalogue.h"
 #include "plot/plot_run.h"
@@ -20,8 +20,7 @@ namespace {
 struct PanelSet
 {
     QWidget window;
-    panels::PanelArray panels = panels::createGraphPanels(&window);
-    panels::QtWindowSystem windows{panels};
+    panels::PanelBoard board{&window};
 };
 
 const plot::Graph& distanceGraph()
@@ -38,9 +37,9 @@ void BM_PaintPanelAfterRuns(benchmark::State& state)
     const auto runs = static_cast<int>(state.range(0));
     for (int run = 0; run < runs; ++run) {
         const auto acceleration = static_cast<std::int16_t>(1 + (runs - 1 - run) % 40);
-        plot::plotRun(distanceGraph(), acceleration, set.windows);
+        plot::plotRun(distanceGraph(), acceleration, set.board);
     }
-    panels::GraphPanel& panel = *set.panels[3];
+    panels::GraphPanel& panel = set.board.panel(3);
     if (!panel.hasCurves()) {
         state.SkipWithError("the runs drew nothing");
         return;
@@ -61,10 +60,10 @@ BENCHMARK(BM_PaintPanelAfterRuns)->Arg(1)->Arg(1000)->Unit(benchmark::kMicroseco
 void BM_WorksheetCopyOfCurves(benchmark::State& state)
 {
     PanelSet set;
-    panels::GraphPanel& panel = *set.panels[3];
+    panels::GraphPanel& panel = set.board.panel(3);
     for (int run = 1; run <= state.range(0); ++run) {
         const auto acceleration = static_cast<std::int16_t>(run);
-        plot::plotRun(distanceGraph(), acceleration, set.windows);
+        plot::plotRun(distanceGraph(), acceleration, set.board);
         panel.addDrawnAcceleration(acceleration);
     }
     const auto curves = static_cast<std::size_t>(state.range(0));
@@ -85,7 +84,7 @@ void BM_PlotRunThroughQtSeam(benchmark::State& state)
 {
     PanelSet set;
     for (auto _ : state) {
-        plot::plotRun(distanceGraph(), 0, set.windows);
+        plot::plotRun(distanceGraph(), 0, set.board);
     }
 }
 BENCHMARK(BM_PlotRunThroughQtSeam)->Unit(benchmark::kMicrosecond);
@@ -99,7 +98,7 @@ void BM_AccelerationRangeThroughQtSeam(benchmark::State& state)
         for (int a = -32768; a <= 32767; a += 16) {
             for (const plot::Graph& graph : plot::graphCatalogue) {
                 try {
-                    plot::plotRun(graph, static_cast<std::int16_t>(a), set.windows);
+                    plot::plotRun(graph, static_cast<std::int16_t>(a), set.board);
                 } catch (const winsys::RuntimeError&) {
                 }
             }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/grafersteseite.h"
 #include "panels/graph_panel.h"
+#include "panels/panel_board.h"
 #include "winsys/recording_error_reporter.h"
 
 #include <QApplication>
@@ -81,7 +82,7 @@ StartTime startProgramWindow()
 {
     const Clock::time_point begin = Clock::now();
     app::GrafersteSeite window;
-    const PaintWatcher watcher(&window.panel(3));
+    const PaintWatcher watcher(&window.board().panel(3));
     window.load();
     window.show();
     return timeUntilPainted(begin, watcher);
@@ -197,14 +198,14 @@ void BM_ClickToPaintedFrame(benchmark::State& state)
     auto* button = window.findChild<QPushButton*>(QStringLiteral("Command3"));
     const QPoint centre = button->mapTo(&window, button->rect().center());
     for (auto _ : state) {
-        const PaintWatcher watcher(&window.panel(0));
+        const PaintWatcher watcher(&window.board().panel(0));
         QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, centre);
         if (!waitForPaint(watcher)) {
             state.SkipWithError("no frame painted");
             return;
         }
     }
-    if (!window.panel(0).hasCurves()) {
+    if (!window.board().panel(0).hasCurves()) {
         state.SkipWithError("the click drew nothing");
     }
 }

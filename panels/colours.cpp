@@ -6,27 +6,20 @@
 
 namespace panels {
 
-QColor resolveColour(PanelColour colour, const QPalette& palette)
+QColor resolveColour(content::PanelColour colour, const QPalette& palette)
 {
-    switch (colour) {
-    case PanelColour::WindowBackground:
-        return palette.color(QPalette::Base);
-    case PanelColour::WindowText:
-        return palette.color(QPalette::Text);
-    case PanelColour::Workspace:
-        return palette.color(QPalette::Mid);
-    case PanelColour::GridGrey:
-        return QColor(gridGrey);
-    case PanelColour::BandGrey:
-        return QColor(bandGrey);
-    case PanelColour::BarBlue:
-        return QColor(barBlue);
-    case PanelColour::BarOutline:
-        return QColor(barOutline);
-    case PanelColour::Black:
-        return QColor(black);
+    using enum content::PanelColour;
+    if (const auto fixed = content::fixedRgb(colour)) {
+        return toQColor(*fixed);
     }
-    return QColor(black);
+    switch (colour) {
+    case WindowBackground:
+        return palette.color(QPalette::Base);
+    case WindowText:
+        return palette.color(QPalette::Text);
+    default:
+        return palette.color(QPalette::Mid); // the workspace grey
+    }
 }
 
 } // namespace panels

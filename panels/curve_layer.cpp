@@ -2,8 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/curve_layer.h"
 
+#include "panels/colours.h"
+
 #include <QPainter>
 
+#include <algorithm>
 #include <cstring>
 
 namespace panels {
@@ -20,8 +23,27 @@ QImage transparentImage(QSize logicalSize, qreal scale)
 
 } // namespace
 
+void blacken(QImage& raster, std::span<const content::PixelRect> pixels)
+{
+    // bits() detaches a shared raster once, up front, so the loop pays no copy-on-write check
+    // per pixel.
+    auto* const bits = reinterpret_cast<QRgb*>(raster.bits());
+    const qsizetype stride = raster.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    const QRgb black = toQColor(content::black).rgb();
+    for (const content::PixelRect& run : pixels) {
+        const int left = std::max(run.left, 0);
+        const int right = std::min(run.left + run.width, raster.width());
+        const int top = std::max(run.top, 0);
+        const int bottom = std::min(run.top + run.height, raster.height());
+        for (int row = top; row < bottom && left < right; ++row) {
+            std::fill(bits + row * stride + left, bits + row * stride + right, black);
+        }
+    }
+}
+
 CurveLayer::CurveLayer(QSize logicalSize, qreal scale)
-    : m_logicalSize(logicalSize), m_scale(scale), m_pen(logicalSize, scale)
+    : m_logicalSize(logicalSize), m_scale(scale),
+      m_pen(logicalSize.width(), logicalSize.height(), scale)
 {}
 
 QRect CurveLayer::drawSegment(double x1, double y1, double x2, double y2)
@@ -32,12 +54,15 @@ QRect CurveLayer::drawSegment(double x1, double y1, double x2, double y2)
     if (m_picture.isNull()) {
         composePicture();
     }
-    // The picture's first write detaches it from the background it shares pixels with.
-    QImage* const rasters[] = {&m_curves, &m_picture};
-    const QRect device = m_pen.draw(x1, y1, x2, y2, rasters);
-    if (device.isEmpty()) {
+    m_pixels.clear();
+    const content::PixelRect changed = m_pen.draw(x1, y1, x2, y2, m_pixels);
+    if (changed.isEmpty()) {
         return {};
     }
+    // The picture's first write detaches it from the background it shares pixels with.
+    blacken(m_curves, m_pixels);
+    blacken(m_picture, m_pixels);
+    const QRect device(changed.left, changed.top, changed.width, changed.height);
     m_empty = false;
     m_drawnArea |= device.intersected(m_curves.rect());
     return QRectF(device.left() / m_scale, device.top() / m_scale, device.width() / m_scale,
@@ -94,7 +119,7 @@ void CurveLayer::setScale(qreal scale)
         m_curves = QImage();
     }
     m_scale = scale;
-    m_pen = CurvePen(m_logicalSize, scale);
+    m_pen = content::CurvePen(m_logicalSize.width(), m_logicalSize.height(), scale);
     m_background = QImage();
     composePicture();
 }

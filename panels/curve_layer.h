@@ -2,17 +2,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "panels/curve_pen.h"
+#include "content/curve_pen.h"
 
 #include <QImage>
 #include <QRect>
+
+#include <span>
+#include <vector>
 
 namespace panels {
 
 // The drawn curves of one panel, kept as rasters of the panel's size at the device pixel
 // ratio: the curves alone on a transparent raster, and the picture that the panel blits, its
 // static diagram with the curves over it. Segments are drawn with a CurvePen, one logical pixel
-// wide. Neither raster's size nor the cost of blitting depends on how many segments were drawn.
+// wide (content::CurvePen). Neither raster's size nor the cost of blitting depends on how many
+// segments were drawn.
 class CurveLayer
 {
 public:
@@ -46,7 +50,11 @@ private:
     QImage m_background;
     QImage m_picture;
     bool m_empty = true;
-    CurvePen m_pen;
+    content::CurvePen m_pen;
+    std::vector<content::PixelRect> m_pixels; // of the segment being drawn
 };
+
+// Blackens the device pixels on a 32-bit raster, as far as they lie on it.
+void blacken(QImage& raster, std::span<const content::PixelRect> pixels);
 
 } // namespace panels

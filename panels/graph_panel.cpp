@@ -2,15 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/graph_panel.h"
 
+#include "content/panel_contents.h"
+#include "content/summary.h"
 #include "panels/accessible_role.h"
 #include "panels/announcer.h"
+#include "panels/colours.h"
 #include "panels/device_pixel_painter.h"
 #include "panels/focus_mark.h"
-#include "panels/panel_contents.h"
 #include "panels/panel_label.h"
 #include "panels/panel_line.h"
 #include "panels/panel_shape.h"
-#include "panels/spoken_panel.h"
+#include "panels/qt_text.h"
 #include "plot/graph_catalogue.h"
 
 #include <QEvent>
@@ -22,39 +24,30 @@
 namespace panels {
 
 GraphPanel::GraphPanel(int index, QWidget* parent)
-    : QWidget(parent), m_index(index), m_curves(QSize(panelWidth, panelHeight), 1.0)
+    : QWidget(parent), m_index(index), m_curves(QSize(plot::panelWidth, plot::panelHeight), 1.0)
 {
     setAccessibleRole("panels::GraphPanel", QAccessible::Chart);
     setObjectName(QStringLiteral("Picture1"));
     setProperty("index", index);
-    setFixedSize(panelWidth, panelHeight);
+    setFixedSize(plot::panelWidth, plot::panelHeight);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     createControls();
 }
 
-PanelArray createGraphPanels(QWidget* parent)
-{
-    PanelArray created{};
-    for (int index = 0; index < winsys::panelCount; ++index) {
-        created[static_cast<std::size_t>(index)] = new GraphPanel(index, parent);
-    }
-    return created;
-}
-
 void GraphPanel::createControls()
 {
-    const PanelContents& contents = panelContents(m_index);
-    for (const LineEntry& entry : contents.lines) {
+    const content::PanelContents& contents = content::panelContents(m_index);
+    for (const content::LineEntry& entry : contents.lines) {
         m_lines.push_back(new PanelLine(entry, this));
     }
-    for (const LabelEntry& entry : contents.labels) {
+    for (const content::LabelEntry& entry : contents.labels) {
         m_labels.push_back(new PanelLabel(entry, this));
     }
     std::size_t markerCount = 0;
-    for (const ShapeEntry& entry : contents.shapes) {
+    for (const content::ShapeEntry& entry : contents.shapes) {
         auto* shape = new PanelShape(entry, this);
-        if (entry.kind == ShapeKind::Band) {
+        if (entry.kind == content::ShapeKind::Band) {
             m_bands.push_back(shape);
         } else {
             m_markers.at(markerCount++) = shape;
@@ -62,9 +55,7 @@ void GraphPanel::createControls()
                     [this](const QRect& area) { update(area); });
         }
     }
-    const plot::Graph& graph = plot::graphForPanel(m_index);
-    setAccessibleName(spokenPanelName(graph));
-    m_spokenFormula = spokenFormula(graph);
+    setAccessibleName(fromUtf8(content::spokenPanelName(plot::graphForPanel(m_index))));
     m_announcer = new Announcer(this);
 }
 
@@ -119,12 +110,13 @@ void GraphPanel::ensureLayers()
     }
 }
 
-void GraphPanel::setSummary(const QString& summary, const QString& spoken, bool announce)
+void GraphPanel::setSummary(const content::Summary& summary, bool announce)
 {
-    setToolTip(summary);
-    setAccessibleDescription(spoken + QStringLiteral(". Formel: ") + m_spokenFormula);
+    setToolTip(fromUtf8(summary.written));
+    setAccessibleDescription(
+        fromUtf8(content::panelDescription(plot::graphForPanel(m_index), summary.spoken)));
     if (announce) {
-        m_announcer->announce(spoken);
+        m_announcer->announce(fromUtf8(summary.spoken));
     }
 }
 
@@ -133,7 +125,7 @@ QImage GraphPanel::renderStaticDiagram(qreal scale) const
     QImage diagram(size() * scale, QImage::Format_RGB32);
     diagram.setDevicePixelRatio(scale);
     QPainter painter(&diagram);
-    painter.fillRect(rect(), resolveColour(PanelColour::WindowBackground, palette()));
+    painter.fillRect(rect(), resolveColour(content::PanelColour::WindowBackground, palette()));
     {
         DevicePixelPainter pixels(painter, scale);
         for (const PanelLine* line : m_lines) {
@@ -152,7 +144,7 @@ QImage GraphPanel::renderStaticDiagram(qreal scale) const
 
 void GraphPanel::paintMarkers(DevicePixelPainter& pixels) const
 {
-    for (const ShapeKind kind : {ShapeKind::Bar, ShapeKind::Dot}) {
+    for (const content::ShapeKind kind : {content::ShapeKind::Bar, content::ShapeKind::Dot}) {
         for (const PanelShape* marker : m_markers) {
             if (marker->kind() == kind) {
                 marker->paint(pixels, palette());
@@ -175,7 +167,7 @@ void GraphPanel::paintEvent(QPaintEvent* event)
     DevicePixelPainter pixels(painter, m_curves.scale());
     paintMarkers(pixels);
     if (hasFocus()) {
-        paintFocusMark(painter, size(), resolveColour(PanelColour::WindowText, palette()));
+        paintFocusMark(painter, size(), resolveColour(content::PanelColour::WindowText, palette()));
     }
 }
 

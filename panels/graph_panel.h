@@ -3,14 +3,20 @@
 #pragma once
 
 #include "panels/curve_layer.h"
+#include "plot/diagram_geometry.h"
 #include "winsys/window_system.h"
 
 #include <QImage>
+#include <QString>
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
 #include <vector>
+
+namespace content {
+struct Summary;
+}
 
 namespace panels {
 
@@ -55,12 +61,12 @@ public:
     // everything.
     void paintMarkers(DevicePixelPainter& pixels) const;
 
-    // What the panel shows, in words: the summary is its tooltip, the spoken form of it,
+    // What the panel shows, in words: the written summary is its tooltip, the spoken one,
     // followed by the formula in words, its accessible description. With announce a screen
     // reader also speaks the spoken form at once, wherever the focus is.
-    void setSummary(const QString& summary, const QString& spoken, bool announce);
+    void setSummary(const content::Summary& summary, bool announce);
 
-    QSize sizeHint() const override { return {233, 333}; }
+    QSize sizeHint() const override { return {plot::panelWidth, plot::panelHeight}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -79,14 +85,8 @@ private:
     std::vector<PanelShape*> m_bands;
     std::array<PanelShape*, 6> m_markers{}; // Shape3 .. Shape8
     CurveLayer m_curves;
-    QString m_spokenFormula;
     Announcer* m_announcer = nullptr;
     std::vector<std::int16_t> m_drawnAccelerations;
 };
-
-using PanelArray = std::array<GraphPanel*, winsys::panelCount>;
-
-// Picture1(0) to Picture1(3), all at (0, 0) of the parent, which owns them.
-PanelArray createGraphPanels(QWidget* parent);
 
 } // namespace panels

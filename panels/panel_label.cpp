@@ -3,6 +3,8 @@
 #include "panels/panel_label.h"
 
 #include "panels/arial_font.h"
+#include "panels/colours.h"
+#include "panels/qt_text.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -18,21 +20,27 @@ int measureHalfCapHeight(const QFont& font)
 }
 
 // Measuring the capitals is slow, so the two fixed fonts are measured once.
-int halfCapHeight(LabelFont kind, const QFont& font)
+int halfCapHeight(content::LabelFont kind, const QFont& font)
 {
     switch (kind) {
-    case LabelFont::Tick: {
+    case content::LabelFont::Tick: {
         static const int tick = measureHalfCapHeight(font);
         return tick;
     }
-    case LabelFont::Caption: {
+    case content::LabelFont::Caption: {
         static const int caption = measureHalfCapHeight(font);
         return caption;
     }
-    case LabelFont::Default:
+    case content::LabelFont::Default:
         break;
     }
     return measureHalfCapHeight(font);
+}
+
+QFont labelFont(content::LabelFont kind)
+{
+    const content::FontSize size = content::labelFontSize(kind).value();
+    return arialFont(size.pixels, size.bold ? QFont::Bold : QFont::Normal);
 }
 
 } // namespace
@@ -41,17 +49,18 @@ int halfCapHeight(LabelFont kind, const QFont& font)
 // shares one lookup.
 const QFont& tickFont()
 {
-    static const QFont font = arialFont(11);
+    static const QFont font = labelFont(content::LabelFont::Tick);
     return font;
 }
 
 const QFont& captionFont()
 {
-    static const QFont font = arialFont(16, QFont::Bold);
+    static const QFont font = labelFont(content::LabelFont::Caption);
     return font;
 }
 
-PanelLabel::PanelLabel(const LabelEntry& entry, QObject* parent) : QObject(parent), m_entry(entry)
+PanelLabel::PanelLabel(const content::LabelEntry& entry, QObject* parent)
+    : QObject(parent), m_entry(entry)
 {
     setObjectName(fromUtf8(entry.name));
 }
@@ -68,13 +77,14 @@ QRect PanelLabel::area() const
 
 void PanelLabel::paint(QPainter& painter, const QPalette& palette, const QFont& defaultFont) const
 {
-    const QFont& font = m_entry.font == LabelFont::Tick      ? tickFont()
-                        : m_entry.font == LabelFont::Caption ? captionFont()
-                                                             : defaultFont;
-    painter.fillRect(area(), resolveColour(PanelColour::WindowBackground, palette));
+    using enum content::LabelFont;
+    const QFont& font = m_entry.font == Tick      ? tickFont()
+                        : m_entry.font == Caption ? captionFont()
+                                                  : defaultFont;
+    painter.fillRect(area(), resolveColour(content::PanelColour::WindowBackground, palette));
     painter.setFont(font);
-    painter.setPen(resolveColour(PanelColour::WindowText, palette));
-    const int baseline = m_entry.top + 8 + halfCapHeight(m_entry.font, font);
+    painter.setPen(resolveColour(content::PanelColour::WindowText, palette));
+    const int baseline = m_entry.top + content::labelTextMiddle + halfCapHeight(m_entry.font, font);
     painter.drawText(QPoint(m_entry.left, baseline), text());
 }
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "panels/panel_contents.h"
+#include "content/panel_contents.h"
 
 #include <QFont>
 #include <QObject>
@@ -20,14 +20,14 @@ class PanelLabel : public QObject
 {
     Q_OBJECT
 public:
-    PanelLabel(const LabelEntry& entry, QObject* parent);
-    const LabelEntry& entry() const { return m_entry; }
+    PanelLabel(const content::LabelEntry& entry, QObject* parent);
+    const content::LabelEntry& entry() const { return m_entry; }
     QString text() const;
     QRect area() const;
     void paint(QPainter& painter, const QPalette& palette, const QFont& defaultFont) const;
 
 private:
-    LabelEntry m_entry;
+    content::LabelEntry m_entry;
 };
 
 // Arial 8.25 pt and 12 pt bold, sized in logical pixels as at 96 dots per inch.

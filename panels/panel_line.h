@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "panels/panel_contents.h"
+#include "content/panel_contents.h"
 
 #include <QObject>
 #include <QRect>
@@ -18,13 +18,13 @@ class PanelLine : public QObject
 {
     Q_OBJECT
 public:
-    PanelLine(const LineEntry& entry, QObject* parent);
+    PanelLine(const content::LineEntry& entry, QObject* parent);
     // The pixels the line covers, in logical panel pixels.
     QRect area() const;
     void paint(DevicePixelPainter& painter, const QPalette& palette) const;
 
 private:
-    LineEntry m_entry;
+    content::LineEntry m_entry;
 };
 
 } // namespace panels

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "panels/panel_contents.h"
+#include "content/panel_contents.h"
 
 #include <QObject>
 #include <QRect>
@@ -19,9 +19,9 @@ class PanelShape : public QObject
 {
     Q_OBJECT
 public:
-    PanelShape(const ShapeEntry& entry, QObject* parent);
+    PanelShape(const content::ShapeEntry& entry, QObject* parent);
 
-    ShapeKind kind() const { return m_entry.kind; }
+    content::ShapeKind kind() const { return m_entry.kind; }
     bool isShown() const { return m_visible; }
     float left() const { return m_left; }
     float top() const { return m_top; }
@@ -46,7 +46,7 @@ signals:
 private:
     void change(float& field, float value);
 
-    ShapeEntry m_entry;
+    content::ShapeEntry m_entry;
     bool m_visible = true;
     float m_left;
     float m_top;

@@ -2,19 +2,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/worksheet_copy.h"
 
+#include "content/curve_pen.h"
+#include "content/messages.h"
 #include "panels/arial_font.h"
 #include "panels/colours.h"
-#include "panels/curve_pen.h"
+#include "panels/curve_layer.h"
 #include "panels/device_pixel_painter.h"
 #include "panels/graph_panel.h"
-#include "panels/panel_contents.h"
+#include "panels/qt_text.h"
+#include "plot/diagram_geometry.h"
 #include "plot/graph_catalogue.h"
 #include "plot/plot_run.h"
 #include "winsys/ignoring_window_system.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QStringList>
 
 #include <algorithm>
 
@@ -22,8 +24,10 @@ namespace panels {
 
 namespace {
 
-constexpr std::size_t legendCount = 12; // values named before the ellipsis
-constexpr int legendLeft = 16;          // the formula label's left edge
+using plot::panelHeight;
+using plot::panelWidth;
+
+constexpr int legendLeft = 16; // the formula label's left edge
 constexpr int legendRight = 8;
 constexpr int legendFlags = Qt::AlignLeft | Qt::TextWordWrap;
 constexpr int dotsPerMetre = 7559; // 192 dots per inch
@@ -34,20 +38,23 @@ class CurveRecorder : public winsys::IgnoringWindowSystem
 {
 public:
     CurveRecorder(int panel, QImage& raster)
-        : m_panel(panel), m_raster(&raster), m_pen(QSize(panelWidth, panelHeight), worksheetScale)
+        : m_panel(panel), m_raster(&raster), m_pen(panelWidth, panelHeight, worksheetScale)
     {}
 
     void drawSegment(int panel, float x1, float y1, float x2, float y2) override
     {
         if (panel == m_panel) {
-            m_pen.draw(x1, y1, x2, y2, {&m_raster, 1});
+            m_pixels.clear();
+            m_pen.draw(x1, y1, x2, y2, m_pixels);
+            blacken(*m_raster, m_pixels);
         }
     }
 
 private:
     int m_panel;
     QImage* m_raster;
-    CurvePen m_pen;
+    content::CurvePen m_pen;
+    std::vector<content::PixelRect> m_pixels;
 };
 
 // Each of the panel's accelerations ran to its end once already, and a run depends on graph
@@ -73,25 +80,9 @@ int legendStripHeight(const QString& legend, const QFont& font)
 
 } // namespace
 
-QString worksheetLegend(const std::vector<std::int16_t>& accelerations)
-{
-    if (accelerations.empty()) {
-        return {};
-    }
-    QStringList values;
-    const std::size_t named = std::min(accelerations.size(), legendCount);
-    for (std::size_t i = 0; i < named; ++i) {
-        values << QString::number(accelerations[i]);
-    }
-    if (accelerations.size() > legendCount) {
-        values << QStringLiteral("…");
-    }
-    return QStringLiteral("a = ") + values.join(QStringLiteral("; "));
-}
-
 QImage worksheetCopy(const GraphPanel& panel)
 {
-    const QString legend = worksheetLegend(panel.drawnAccelerations());
+    const QString legend = fromUtf8(content::accelerationLegend(panel.drawnAccelerations()));
     const QFont font = arialFont(16);
     const int stripHeight = legendStripHeight(legend, font);
     // Rows beyond the diagram come out of copy() as zeros; the strip is painted over them, and
@@ -109,9 +100,10 @@ QImage worksheetCopy(const GraphPanel& panel)
             panel.paintMarkers(pixels);
         }
         const QRect strip(0, panelHeight, panelWidth, stripHeight);
-        painter.fillRect(strip, resolveColour(PanelColour::WindowBackground, panel.palette()));
+        painter.fillRect(strip,
+                         resolveColour(content::PanelColour::WindowBackground, panel.palette()));
         painter.setFont(font);
-        painter.setPen(resolveColour(PanelColour::WindowText, panel.palette()));
+        painter.setPen(resolveColour(content::PanelColour::WindowText, panel.palette()));
         painter.drawText(strip.adjusted(legendLeft, 0, -legendRight, 0),
                          legendFlags | Qt::AlignVCenter, legend);
     }

@@ -3,10 +3,6 @@
 #pragma once
 
 #include <QImage>
-#include <QString>
-
-#include <cstdint>
-#include <vector>
 
 namespace panels {
 
@@ -18,13 +14,10 @@ inline constexpr int worksheetScale = 4;
 // The legend strip beneath the diagram: this many logical rows per line of text.
 inline constexpr int worksheetLegendLineHeight = 24;
 
-// The accelerations named beneath the diagram, "a = 10; 20; 40": the first twelve in the given
-// order, then "…". Empty when there are none.
-QString worksheetLegend(const std::vector<std::int16_t>& accelerations);
-
 // The panel drawn afresh at worksheetScale device pixels per logical pixel: its static
 // diagram, its curves (the plot runs of its drawn accelerations, run again into a raster of
-// that scale), its dots and bars as they stand; beneath, a strip with the legend in Arial 12 pt,
+// that scale), its dots and bars as they stand; beneath, a strip with the legend
+// (content::accelerationLegend) in Arial 12 pt,
 // wrapped onto as many lines as it needs (one line when it names no acceleration: a blank
 // strip). Device pixel ratio 1 and 192 dots per inch, so that a word processor places it at
 // twice the size it has on a 96-dpi screen.

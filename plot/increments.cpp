@@ -4,27 +4,18 @@
 
 #include "plot/graph_catalogue.h"
 #include "plot/plot_run.h"
-#include "winsys/window_system.h"
 
 namespace plot {
 
-Increments incrementsOfRun(const Graph& graph, std::int16_t acceleration, const RunResult& run)
+Increments incrementsOfRun(const Graph& graph, const RunResult& run)
 {
-    // Rows are k * q pixels above the base row; the axis reads pixels / axisPixelsPerUnit.
-    const double axisUnitsPerQuantity =
-        static_cast<double>(graph.verticalFactor) / graph.axisPixelsPerUnit;
-    const auto growth = [&](double from, double to) {
-        return (graph.value(acceleration, to) - graph.value(acceleration, from)) *
-               axisUnitsPerQuantity;
+    // A bar spans the rows the curve rose over its interval; the axis reads rows per
+    // axisPixelsPerUnit.
+    const auto growth = [&](const std::optional<double>& from, const std::optional<double>& to) {
+        return from && to ? std::optional((*from - *to) / graph.axisPixelsPerUnit) : std::nullopt;
     };
-    Increments increments;
-    if (run.completed(winsys::Shape::Shape7)) {
-        increments.early = growth(0.0, 0.05);
-    }
-    if (run.completed(winsys::Shape::Shape8)) {
-        increments.late = growth(0.15, 0.2);
-    }
-    return increments;
+    const auto& [rowAt32, rowAt56, rowAt104, rowAt128] = run.markerRows;
+    return {growth(rowAt32, rowAt56), growth(rowAt104, rowAt128)};
 }
 
 } // namespace plot

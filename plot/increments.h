@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <cstdint>
 #include <optional>
 
 namespace plot {
@@ -19,7 +18,7 @@ struct Increments
     std::optional<double> late;
 };
 
-// The increments of a run that has drawn, from the value formula in double precision.
-Increments incrementsOfRun(const Graph& graph, std::int16_t acceleration, const RunResult& run);
+// The increments of a run that has drawn, read off the rows it set its bars from.
+Increments incrementsOfRun(const Graph& graph, const RunResult& run);
 
 } // namespace plot

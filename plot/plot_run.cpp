@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plot/plot_run.h"
 
+#include "plot/diagram_geometry.h"
 #include "plot/graph_catalogue.h"
 #include "winsys/window_system.h"
 
@@ -11,21 +12,6 @@ namespace plot {
 namespace {
 
 using winsys::Shape;
-
-constexpr int firstColumn = 32; // also where the first dot is placed
-constexpr int rightmostColumn = 200;
-// Where the other dots are placed; the first bar is complete at the second dot, the second
-// bar at the fourth.
-constexpr int secondDotColumn = 56;
-constexpr int thirdDotColumn = 104;
-constexpr int fourthDotColumn = 128;
-constexpr double baseRow = 296.0;
-constexpr double topLimit = 32.0;
-constexpr double columnsPerTimeUnit = 480.0;
-
-// A dot's 5 x 9 box is centred on (x, y) with Left = x - 2 and Top = y - 4.
-constexpr int dotLeftOffset = 2;
-constexpr double dotTopOffset = 4.0;
 
 float single(double value)
 {
@@ -43,24 +29,16 @@ void placeDot(winsys::WindowSystem& windows, Shape dot, int panel, int column, d
 
 bool RunResult::completed(Shape marker) const
 {
-    switch (marker) {
-    case Shape::Shape3:
-        return lastColumn >= firstColumn;
-    case Shape::Shape4:
-    case Shape::Shape7:
-        return lastColumn >= secondDotColumn;
-    case Shape::Shape5:
-        return lastColumn >= thirdDotColumn;
-    case Shape::Shape6:
-    case Shape::Shape8:
-        return lastColumn >= fourthDotColumn;
-    }
-    return false;
+    // The first bar is complete at the second dot, the second bar at the fourth.
+    const std::size_t column = marker == Shape::Shape7   ? 1
+                               : marker == Shape::Shape8 ? 3
+                                                         : winsys::markerIndex(marker);
+    return markerRows.at(column).has_value();
 }
 
 double curveRow(const Graph& graph, std::int16_t acceleration, int column)
 {
-    const double time = (column - firstColumn) / columnsPerTimeUnit;
+    const double time = (column - firstColumn) / static_cast<double>(columnsPerTimeUnit);
     const double quantity = graph.value(acceleration, time);
     return baseRow - (graph.verticalFactor * quantity);
 }
@@ -76,10 +54,11 @@ RunResult plotRun(const Graph& graph, std::int16_t acceleration, winsys::WindowS
         windows.setShapeVisible(marker, panel, false);
     }
 
+    RunResult result;
+    // Each bar is set from rows of this run: the run passes column 32 before 56, 104 before 128.
+    auto& [rowAt32, rowAt56, rowAt104, rowAt128] = result.markerRows;
     int previousColumn = firstColumn;
     double previousRow = baseRow;
-    double rowAt32 = baseRow;
-    double rowAt104 = baseRow;
     for (int column = firstColumn; column <= rightmostColumn && previousRow >= topLimit; ++column) {
         const double row = curveRow(graph, acceleration, column);
         windows.drawSegment(panel, static_cast<float>(previousColumn), single(previousRow),
@@ -92,13 +71,14 @@ RunResult plotRun(const Graph& graph, std::int16_t acceleration, winsys::WindowS
             placeDot(windows, Shape::Shape3, panel, column, row);
             rowAt32 = row;
             break;
-        case secondDotColumn:
+        case earlyEndColumn:
             placeDot(windows, Shape::Shape4, panel, column, row);
+            rowAt56 = row;
             windows.setShapeVisible(Shape::Shape7, panel, true);
             windows.setShapeTop(Shape::Shape7, panel, single(row));
-            windows.setShapeHeight(Shape::Shape7, panel, single(rowAt32 - row));
+            windows.setShapeHeight(Shape::Shape7, panel, single(*rowAt32 - row));
             break;
-        case thirdDotColumn:
+        case lateStartColumn:
             // Until column 128 the second bar reaches from the top limit down to the curve.
             placeDot(windows, Shape::Shape5, panel, column, row);
             rowAt104 = row;
@@ -106,16 +86,18 @@ RunResult plotRun(const Graph& graph, std::int16_t acceleration, winsys::WindowS
             windows.setShapeTop(Shape::Shape8, panel, single(topLimit));
             windows.setShapeHeight(Shape::Shape8, panel, single(row - topLimit));
             break;
-        case fourthDotColumn:
+        case lateEndColumn:
             placeDot(windows, Shape::Shape6, panel, column, row);
+            rowAt128 = row;
             windows.setShapeTop(Shape::Shape8, panel, single(row));
-            windows.setShapeHeight(Shape::Shape8, panel, single(rowAt104 - row));
+            windows.setShapeHeight(Shape::Shape8, panel, single(*rowAt104 - row));
             break;
         default:
             break;
         }
     }
-    return RunResult{previousColumn};
+    result.lastColumn = previousColumn;
+    return result;
 }
 
 } // namespace plot

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <optional>
 
 namespace winsys {
 class WindowSystem;
@@ -13,11 +15,14 @@ namespace plot {
 
 struct Graph;
 
-// What a plot run did. The markers are placed as the run passes their columns, so the last
-// column tells which of them a run completed.
+// What a plot run did. The markers are placed as the run passes their columns, so the rows it
+// computed there tell which of them a run completed, and where.
 struct RunResult
 {
     int lastColumn = 0; // the column of the last segment drawn, 33 to 200
+    // The rows of the curve in double precision at the marker columns 32, 56, 104 and 128, as
+    // far as the run reached them; the dots and bars were placed from these very values.
+    std::array<std::optional<double>, 4> markerRows;
 
     // Whether the run passed the column that gives the marker its final place: 32, 56, 104
     // and 128 for the dots Shape3 to Shape6, 56 for the bar Shape7 and 128 for Shape8 (its

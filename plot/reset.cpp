@@ -6,19 +6,26 @@
 
 namespace plot {
 
-std::optional<int> resetVisiblePanel(winsys::WindowSystem& windows)
+std::optional<int> firstVisiblePanel(winsys::WindowSystem& windows)
 {
     for (int panel = 0; panel < winsys::panelCount; ++panel) {
-        if (!windows.isPanelVisible(panel)) {
-            continue;
+        if (windows.isPanelVisible(panel)) {
+            return panel;
         }
-        for (winsys::Shape marker : winsys::markerShapes) {
-            windows.setShapeVisible(marker, panel, false);
-        }
-        windows.clearPanel(panel);
-        return panel;
     }
     return std::nullopt;
+}
+
+std::optional<int> resetVisiblePanel(winsys::WindowSystem& windows)
+{
+    const std::optional<int> panel = firstVisiblePanel(windows);
+    if (panel) {
+        for (winsys::Shape marker : winsys::markerShapes) {
+            windows.setShapeVisible(marker, *panel, false);
+        }
+        windows.clearPanel(*panel);
+    }
+    return panel;
 }
 
 } // namespace plot

@@ -5,9 +5,8 @@
 
 #include "graph_names.h"
 #include "panels/graph_panel.h"
-#include "panels/qt_window_system.h"
+#include "panels/panel_board.h"
 #include "plot/graph_catalogue.h"
-#include "plot/plot_run.h"
 #include "winsys/runtime_error.h"
 #include "winsys/text_to_int16.h"
 
@@ -63,19 +62,16 @@ int main(int argc, char** argv)
 
     QApplication application(argc, argv);
     QWidget window;
-    const panels::PanelArray graphPanels = panels::createGraphPanels(&window);
-    panels::QtWindowSystem windows(graphPanels);
+    panels::PanelBoard board(&window);
     const plot::Graph& graph = plot::graphForButton(*button);
     for (std::int16_t acceleration : accelerations) {
-        try {
-            plot::plotRun(graph, acceleration, windows);
-        } catch (const winsys::RuntimeError& error) {
+        if (!board.plot(graph, acceleration)) {
             std::cerr << "panel-snapshot: a = " << acceleration << ": error "
-                      << static_cast<int>(error.number()) << ", nothing drawn\n";
+                      << static_cast<int>(winsys::ErrorNumber::Overflow) << ", nothing drawn\n";
         }
     }
 
-    panels::GraphPanel& panel = *graphPanels[static_cast<std::size_t>(graph.panel)];
+    panels::GraphPanel& panel = board.panel(graph.panel);
     const qreal scale = panel.devicePixelRatioF();
     QImage image(panel.size() * scale, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(scale);

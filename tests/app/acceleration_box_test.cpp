@@ -14,7 +14,7 @@ using winsys::Shape;
 // The first bar of the s-graph is 640 * a / 2 * 0.05^2 = 0.8 a rows high: 28 for a = 35.
 float firstDistanceBar(const WindowDriver& driver)
 {
-    return driver.window.panel(3).shape(Shape::Shape7)->height();
+    return driver.window.board().panel(3).shape(Shape::Shape7)->height();
 }
 
 TEST(AccelerationBoxTest, TypedValuePlotsInTheClickThatLeavesTheBox)
@@ -101,7 +101,7 @@ TEST(AccelerationBoxTest, RejectedTextStillLetsTheClickPlotWithTheKeptValue)
     driver.click("Command1");
     EXPECT_EQ(driver.text1(), "20");
     EXPECT_EQ(driver.messages.size(), 1U);
-    EXPECT_TRUE(driver.window.panel(3).hasCurves());
+    EXPECT_TRUE(driver.window.board().panel(3).hasCurves());
     EXPECT_FLOAT_EQ(firstDistanceBar(driver), 16.0F);
 }
 
@@ -133,7 +133,7 @@ TEST(AccelerationBoxTest, OverflowReportsAndTheNextClickPlotsNormally)
         WindowDriver driver;
         driver.typeIntoText1(row.tooLarge);
         driver.click(row.button);
-        const panels::GraphPanel& panel = driver.window.panel(row.panel);
+        const panels::GraphPanel& panel = driver.window.board().panel(row.panel);
         EXPECT_TRUE(panel.isShown());
         EXPECT_FALSE(panel.hasCurves());
         ASSERT_EQ(driver.messages.size(), 1U);

@@ -39,7 +39,7 @@ constexpr int clicksPerAcceleration = 400; // 10 000 plot runs in all
 QImage panelPicture(WindowDriver& driver)
 {
     QCoreApplication::processEvents();
-    return driver.window.panel(3).grab().toImage();
+    return driver.window.board().panel(3).grab().toImage();
 }
 
 // Ten thousand s-runs on one panel without a reset: the curve layer does not grow, and the
@@ -71,7 +71,7 @@ TEST(ClickStormTest, TenThousandRunsCostNoMemoryAndDrawAsOneRunEach)
     const QImage beforeReset = panelPicture(once);
     storm.click("Command5");
     once.click("Command5");
-    EXPECT_FALSE(storm.window.panel(3).hasCurves());
+    EXPECT_FALSE(storm.window.board().panel(3).hasCurves());
     EXPECT_EQ(panelPicture(storm), panelPicture(once));
     EXPECT_NE(panelPicture(storm), beforeReset);
 }

@@ -35,7 +35,7 @@ TEST(FocusMarkTest, OnlyTheOutermostRingChanges)
         SCOPED_TRACE(std::string(row.button) + " " + row.acceleration);
         driver.typeIntoText1(QString::fromLatin1(row.acceleration));
         driver.click(row.button);
-        panels::GraphPanel& panel = driver.window.panel(row.panel);
+        panels::GraphPanel& panel = driver.window.board().panel(row.panel);
         ASSERT_TRUE(panel.isVisible());
         const QImage unfocused = panel.grab().toImage().convertToFormat(QImage::Format_RGB32);
         panel.setFocus(Qt::TabFocusReason);

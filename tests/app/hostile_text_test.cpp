@@ -24,7 +24,7 @@ TEST(HostileTextTest, PastingAMegabyteIntoText1KeepsTheValue)
     EXPECT_EQ(driver.text1(), "20");
     ASSERT_EQ(driver.messages.size(), 1U);
     EXPECT_LT(driver.messages[0].size(), 200U) << "the text is quoted shortened";
-    EXPECT_TRUE(driver.window.panel(3).hasCurves());
+    EXPECT_TRUE(driver.window.board().panel(3).hasCurves());
 }
 
 } // namespace

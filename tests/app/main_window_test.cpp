@@ -28,13 +28,13 @@ TEST(MainWindowTest, StartsWithItsCaptionSizeAndStartValue)
     EXPECT_EQ(driver.window.property("acceleration").toInt(), 20);
     EXPECT_EQ(driver.focusName(), "Command1");
     // The first view: the s-panel alone, empty, without markers.
-    EXPECT_TRUE(driver.window.panel(3).isVisible());
-    EXPECT_FALSE(driver.window.panel(3).hasCurves());
+    EXPECT_TRUE(driver.window.board().panel(3).isVisible());
+    EXPECT_FALSE(driver.window.board().panel(3).hasCurves());
     for (int index : {0, 1, 2}) {
-        EXPECT_FALSE(driver.window.panel(index).isVisible());
+        EXPECT_FALSE(driver.window.board().panel(index).isVisible());
     }
     for (Shape marker : winsys::markerShapes) {
-        EXPECT_FALSE(driver.window.panel(3).shape(marker)->isShown());
+        EXPECT_FALSE(driver.window.board().panel(3).shape(marker)->isShown());
     }
 }
 
@@ -72,7 +72,7 @@ TEST(MainWindowTest, ControlsStandInOneColumnWithTheirCaptions)
     EXPECT_EQ(label->geometry(), QRect(248, 192, 81, 65));
     EXPECT_EQ(driver.find("Text1")->geometry(), QRect(248, 264, 81, 25));
     for (int index = 0; index < 4; ++index) {
-        EXPECT_EQ(driver.window.panel(index).geometry(), QRect(0, 0, 233, 333));
+        EXPECT_EQ(driver.window.board().panel(index).geometry(), QRect(0, 0, 233, 333));
     }
 }
 
@@ -137,7 +137,7 @@ TEST(MainWindowTest, EnterInText1PressesNoButton)
     EXPECT_EQ(driver.focusName(), "Text1");
     EXPECT_EQ(driver.window.acceleration(), 20) << "nothing validated";
     for (int index = 0; index < 4; ++index) {
-        EXPECT_FALSE(driver.window.panel(index).hasCurves()) << "nothing plotted";
+        EXPECT_FALSE(driver.window.board().panel(index).hasCurves()) << "nothing plotted";
     }
 }
 

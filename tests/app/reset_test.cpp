@@ -13,7 +13,7 @@ TEST(ResetTest, OneResetErasesBothCurvesAndHidesTheMarkers)
     driver.click("Command3");
     driver.typeIntoText1("10");
     driver.click("Command3");
-    panels::GraphPanel& panel = driver.window.panel(0);
+    panels::GraphPanel& panel = driver.window.board().panel(0);
     // v = 20 t and 10 t at column 128 (t = 0.2) are rows 168 and 232.
     const QPoint curvePoints[] = {{128, 168}, {128, 232}};
     const QImage before = panel.grab().toImage();

@@ -33,7 +33,7 @@ QObject* findControl(WindowDriver& driver, const char* object)
         return &driver.window;
     }
     if (name.startsWith("Picture1(")) {
-        return &driver.window.panel(name.mid(9, 1).toInt());
+        return &driver.window.board().panel(name.mid(9, 1).toInt());
     }
     return driver.find(object);
 }

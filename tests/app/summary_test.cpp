@@ -3,7 +3,6 @@
 #include "window_driver.h"
 
 #include "panels/graph_panel.h"
-#include "panels/qt_window_system.h"
 #include "panels/worksheet_copy.h"
 #include "plot/graph_catalogue.h"
 #include "plot/plot_run.h"
@@ -106,7 +105,7 @@ TEST(SummaryTest, EachPressShowsAndSpeaksWhatThePanelNowShows)
         } else {
             driver.click(button);
         }
-        const QString tooltip = driver.window.panel(row.panel).toolTip();
+        const QString tooltip = driver.window.board().panel(row.panel).toolTip();
         for (const QString& line : tooltip.split('\n')) {
             EXPECT_LE(line.size(), 40) << line.toStdString();
         }
@@ -124,7 +123,7 @@ TEST(SummaryTest, SaysNothingIsDrawnBeforeAnyRun)
 {
     WindowDriver driver;
     for (int index = 0; index < 4; ++index) {
-        EXPECT_EQ(driver.window.panel(index).toolTip(), "Nichts gezeichnet");
+        EXPECT_EQ(driver.window.board().panel(index).toolTip(), "Nichts gezeichnet");
     }
 }
 
@@ -132,7 +131,7 @@ TEST(SummaryTest, HoveringThePanelShowsItAsATooltip)
 {
     WindowDriver driver;
     driver.click("Command1");
-    panels::GraphPanel& panel = driver.window.panel(3);
+    panels::GraphPanel& panel = driver.window.board().panel(3);
     const QPoint inside(100, 100);
     QHelpEvent help(QEvent::ToolTip, inside, panel.mapToGlobal(inside));
     QApplication::sendEvent(&panel, &help);
@@ -147,10 +146,9 @@ TEST(SummaryTest, NothingAppearsOnThePanelItself)
     WindowDriver driver;
     driver.click("Command1");
     QWidget bare;
-    const panels::PanelArray graphPanels = panels::createGraphPanels(&bare);
-    panels::QtWindowSystem windows(graphPanels);
-    plot::plotRun(plot::graphForButton(plot::GraphButton::Command1), 20, windows);
-    EXPECT_EQ(driver.window.panel(3).grab().toImage(), graphPanels[3]->grab().toImage());
+    panels::PanelBoard board(&bare);
+    plot::plotRun(plot::graphForButton(plot::GraphButton::Command1), 20, board);
+    EXPECT_EQ(driver.window.board().panel(3).grab().toImage(), board.panel(3).grab().toImage());
 }
 
 // A screen reader reads the panel's accessible description: the last run in words, then the
@@ -159,7 +157,8 @@ TEST(SummaryTest, TheDescriptionSaysTheLastRunInWords)
 {
     WindowDriver driver;
     driver.click("Command3");
-    QAccessibleInterface* panel = QAccessible::queryAccessibleInterface(&driver.window.panel(0));
+    QAccessibleInterface* panel =
+        QAccessible::queryAccessibleInterface(&driver.window.board().panel(0));
     ASSERT_NE(panel, nullptr);
     // v = a t: it grows by 20 * 0.05 = 1 in each interval.
     EXPECT_EQ(panel->text(QAccessible::Description),
@@ -174,7 +173,7 @@ TEST(CopyPanelTest, CtrlCCopiesTheShownPanelAsAnImage)
     QGuiApplication::clipboard()->clear();
     driver.key(Qt::Key_C, Qt::ControlModifier);
     const QImage copied = QGuiApplication::clipboard()->image();
-    panels::GraphPanel& panel = driver.window.panel(2);
+    panels::GraphPanel& panel = driver.window.board().panel(2);
     ASSERT_FALSE(copied.isNull());
     EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
               panels::worksheetCopy(panel).convertToFormat(QImage::Format_RGB32));

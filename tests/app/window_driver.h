@@ -4,6 +4,7 @@
 
 #include "app/grafersteseite.h"
 #include "panels/graph_panel.h"
+#include "panels/panel_board.h"
 #include "winsys/recording_error_reporter.h"
 
 #include <QApplication>

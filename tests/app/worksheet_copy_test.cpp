@@ -18,7 +18,7 @@ TEST(WorksheetCopyTest, EachPanelKnowsTheAccelerationsOfItsCurves)
         driver.typeIntoText1(acceleration);
         driver.click(button);
     };
-    const panels::GraphPanel& distance = driver.window.panel(3);
+    const panels::GraphPanel& distance = driver.window.board().panel(3);
     for (const char* acceleration : {"10", "20", "10", "40"}) {
         plot("Command1", acceleration);
     }
@@ -34,7 +34,7 @@ TEST(WorksheetCopyTest, EachPanelKnowsTheAccelerationsOfItsCurves)
 
     plot("Command2", "181");
     plot("Command2", "182");
-    EXPECT_EQ(driver.window.panel(2).drawnAccelerations(), Accelerations{181})
+    EXPECT_EQ(driver.window.board().panel(2).drawnAccelerations(), Accelerations{181})
         << "a run that overflows draws nothing and names nothing";
 }
 

@@ -45,7 +45,7 @@ TEST(DevicePixelPainterTest, MaskAndsExactlyTheCoveredPixels)
         {
             QPainter painter(&after);
             panels::DevicePixelPainter pixels(painter, 1.0);
-            pixels.mask(c.area, colour);
+            pixels.mask({c.area.x(), c.area.y(), c.area.width(), c.area.height()}, colour);
         }
         int wrong = 0;
         for (int y = 0; y < before.height(); ++y) {

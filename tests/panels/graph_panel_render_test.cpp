@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/graph_panel.h"
 
+#include "content/panel_contents.h"
 #include "panel_render.h"
-#include "panels/panel_contents.h"
 #include "panels/panel_label.h"
 #include "panels/panel_shape.h"
 
@@ -14,8 +14,8 @@
 
 namespace {
 
+using content::PanelColour;
 using panels::GraphPanel;
-using panels::PanelColour;
 using panels::testing::colourOf;
 using panels::testing::hideMarkers;
 using panels::testing::masked;
@@ -204,7 +204,7 @@ TEST(GraphPanelLabelTest, TickLabelsStandLevelWithTheirGridLines)
         const QImage image = renderPanel(panel);
         for (const auto* label : panel.findChildren<panels::PanelLabel*>()) {
             const auto& entry = label->entry();
-            if (entry.font == panels::LabelFont::Caption || entry.top >= 296) {
+            if (entry.font == content::LabelFont::Caption || entry.top >= 296) {
                 continue;
             }
             SCOPED_TRACE("panel " + std::to_string(index) + " " +

@@ -18,8 +18,8 @@
 
 namespace {
 
+using content::PanelColour;
 using panels::GraphPanel;
-using panels::PanelColour;
 using panels::testing::colourOf;
 using panels::testing::hideMarkers;
 using panels::testing::masked;
@@ -98,7 +98,7 @@ std::vector<int> runsOf(QRgb colour, const QImage& image, int index, bool downCo
 
 std::vector<int> blackRuns(const QImage& image, int index, bool downColumn, int first, int last)
 {
-    return runsOf(panels::black, image, index, downColumn, first, last);
+    return runsOf(qRgb(0, 0, 0), image, index, downColumn, first, last);
 }
 
 // Segments in the free part of panel 0 (columns 33 to 200, rows 17 to 294 hold no black but

@@ -4,11 +4,9 @@
 
 #include "panels/colours.h"
 #include "panels/graph_panel.h"
+#include "panels/panel_board.h"
 #include "panels/panel_shape.h"
-#include "panels/qt_window_system.h"
 #include "plot/graph_catalogue.h"
-#include "plot/plot_run.h"
-#include "winsys/runtime_error.h"
 
 #include <QColor>
 #include <QImage>
@@ -35,7 +33,7 @@ inline void hideMarkers(GraphPanel& panel)
     }
 }
 
-inline QColor colourOf(PanelColour colour)
+inline QColor colourOf(content::PanelColour colour)
 {
     return resolveColour(colour, QPalette());
 }
@@ -46,31 +44,22 @@ inline QColor masked(const QColor& a, const QColor& b)
     return QColor(a.red() & b.red(), a.green() & b.green(), a.blue() & b.blue());
 }
 
-// The four panels behind the window-system seam, driven as the window drives them.
+// The four panels on their board, driven as the window drives them.
 struct PanelSet
 {
     QWidget window;
-    PanelArray panels = createGraphPanels(&window);
-    QtWindowSystem windows{panels};
+    PanelBoard board{&window};
 
-    // One plot run; false when it overflowed. A run that did not tells its panel its
-    // acceleration, as the window does.
+    // One plot run; false when it overflowed.
     bool run(const plot::Graph& graph, int acceleration)
     {
-        const auto a = static_cast<std::int16_t>(acceleration);
-        try {
-            plot::plotRun(graph, a, windows);
-        } catch (const winsys::RuntimeError&) {
-            return false;
-        }
-        panel(graph.panel).addDrawnAcceleration(a);
-        return true;
+        return board.plot(graph, static_cast<std::int16_t>(acceleration));
     }
     bool run(plot::GraphButton button, int acceleration)
     {
         return run(plot::graphForButton(button), acceleration);
     }
-    GraphPanel& panel(int index) const { return *panels[static_cast<std::size_t>(index)]; }
+    GraphPanel& panel(int index) const { return board.panel(index); }
 };
 
 } // namespace panels::testing

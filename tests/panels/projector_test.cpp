@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Beschleunigungskurven team <team@beschleunigungskurven.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "panels/qt_window_system.h"
+#include "panels/panel_board.h"
 
 #include "panel_render.h"
 #include "panels/graph_panel.h"
@@ -48,10 +48,9 @@ double contrast(const QColor& a, const QColor& b)
 TEST(ProjectorTest, CurveDotsAndBarsStayDistinguishableAtHalfContrast)
 {
     QWidget window;
-    const panels::PanelArray graphPanels = panels::createGraphPanels(&window);
-    panels::QtWindowSystem windows(graphPanels);
-    plot::plotRun(plot::graphForButton(plot::GraphButton::Command1), 20, windows);
-    const QImage image = panels::testing::renderPanel(*graphPanels[3]);
+    panels::PanelBoard board(&window);
+    plot::plotRun(plot::graphForButton(plot::GraphButton::Command1), 20, board);
+    const QImage image = panels::testing::renderPanel(board.panel(3));
     const auto at = [&](int x, int y) { return washedOut(image.pixelColor(x, y)); };
 
     const QColor background = at(150, 250);

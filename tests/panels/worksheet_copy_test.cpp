@@ -7,39 +7,10 @@
 
 #include <gtest/gtest.h>
 
-#include <numeric>
-#include <string>
-#include <vector>
-
 namespace {
 
 using panels::testing::PanelSet;
 using test_support::darkPixels;
-
-TEST(WorksheetLegendTest, NamesTheAccelerationsInOrderUpToADozen)
-{
-    std::vector<std::int16_t> thirteen(13);
-    std::iota(thirteen.begin(), thirteen.end(), std::int16_t{1});
-    const std::vector<std::int16_t> twelve(thirteen.begin(), thirteen.end() - 1);
-    struct Row
-    {
-        const char* name;
-        std::vector<std::int16_t> accelerations;
-        const char* legend;
-    };
-    const Row rows[] = {
-        {"none", {}, ""},
-        {"one", {20}, "a = 20"},
-        {"three, in the given order", {10, 40, 20}, "a = 10; 40; 20"},
-        {"the ends of the range", {-32768, 0, 32767}, "a = -32768; 0; 32767"},
-        {"a dozen", twelve, "a = 1; 2; 3; 4; 5; 6; 7; 8; 9; 10; 11; 12"},
-        {"thirteen", thirteen, "a = 1; 2; 3; 4; 5; 6; 7; 8; 9; 10; 11; 12; …"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(panels::worksheetLegend(row.accelerations).toStdString(), row.legend);
-    }
-}
 
 constexpr int scale = panels::worksheetScale;
 constexpr int diagramHeight = 333 * scale;

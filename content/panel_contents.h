@@ -2,18 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "panels/colours.h"
-
-#include <QString>
+#include "content/colours.h"
 
 #include <optional>
 #include <string_view>
 #include <vector>
 
-namespace panels {
-
-inline constexpr int panelWidth = 233;
-inline constexpr int panelHeight = 333;
+namespace content {
 
 // All geometry in panel pixels. A horizontal or vertical line covers both end points; a line
 // of width 2 at row r covers rows r - 1 and r (columns alike).
@@ -31,6 +26,21 @@ enum class LabelFont {
     Default, // the window's own font
 };
 
+// A font's size in logical pixels (points at 96 dots per inch) and its weight.
+struct FontSize
+{
+    int pixels;
+    bool bold;
+};
+
+// The size of a label font; none for the window's own font, which the desktop decides.
+std::optional<FontSize> labelFontSize(LabelFont font);
+
+// The middle of a label's capitals lies this many rows below its top edge, so that a tick
+// label's text stands level with the grid line 8 rows below the label's top.
+inline constexpr int labelTextMiddle = 8;
+
+// A label with one line of left-aligned text on the panel's background.
 struct LabelEntry
 {
     std::string_view name;
@@ -56,20 +66,16 @@ struct ShapeEntry
     std::optional<PanelColour> outline;
 };
 
+// What a panel shows besides its curves, in painting order within each list.
 struct PanelContents
 {
     std::vector<LineEntry> lines; // grid lines first, then the axes over them
     std::vector<LabelEntry> labels;
-    std::vector<ShapeEntry> shapes; // Shape1 .. Shape8
+    std::vector<ShapeEntry> shapes; // Shape1 .. Shape8: two bands, four dots, two bars
 };
 
-// The tables' names and texts are UTF-8.
-inline QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// The static diagram of panel 0 (v), 1 (P), 2 (E kin) or 3 (s).
+// The static diagram of panel 0 (v), 1 (P), 2 (E kin) or 3 (s), with the dots and bars in
+// their initial place. Throws std::out_of_range for another index.
 const PanelContents& panelContents(int panel);
 
-} // namespace panels
+} // namespace content

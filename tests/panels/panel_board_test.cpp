@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Beschleunigungskurven team <team@beschleunigungskurven.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "panels/qt_window_system.h"
+#include "panels/panel_board.h"
 
 #include "panel_render.h"
 #include "panels/graph_panel.h"
@@ -13,45 +13,36 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
+using content::PanelColour;
 using panels::GraphPanel;
-using panels::PanelColour;
 using panels::testing::colourOf;
 using panels::testing::masked;
 using panels::testing::renderPanel;
 using winsys::Shape;
 
-class QtWindowSystemTest : public ::testing::Test
+class PanelBoardTest : public ::testing::Test
 {
 protected:
-    QtWindowSystemTest()
-    {
-        graphPanels = panels::createGraphPanels(&window);
-        windows = std::make_unique<panels::QtWindowSystem>(graphPanels);
-    }
-
     void run(plot::GraphButton button, std::int16_t acceleration)
     {
-        plot::plotRun(plot::graphForButton(button), acceleration, *windows);
+        plot::plotRun(plot::graphForButton(button), acceleration, board);
     }
 
-    GraphPanel& panel(int index) { return *graphPanels[static_cast<std::size_t>(index)]; }
+    GraphPanel& panel(int index) { return board.panel(index); }
 
     QWidget window;
-    panels::PanelArray graphPanels{};
-    std::unique_ptr<panels::QtWindowSystem> windows;
+    panels::PanelBoard board{&window};
 };
 
 // s-graph, a = 20: rows 296 - 6400 t^2 are 280, 152 and 40 at columns 56, 104 and 128.
-TEST_F(QtWindowSystemTest, DistanceRunDrawsItsCurveAndBarsOnPanel3)
+TEST_F(PanelBoardTest, DistanceRunDrawsItsCurveAndBarsOnPanel3)
 {
     run(plot::GraphButton::Command1, 20);
-    EXPECT_TRUE(windows->isPanelVisible(3));
+    EXPECT_TRUE(board.isPanelVisible(3));
     for (int other : {0, 1, 2}) {
-        EXPECT_FALSE(windows->isPanelVisible(other));
+        EXPECT_FALSE(board.isPanelVisible(other));
     }
     const QImage image = renderPanel(panel(3));
     const QColor white = colourOf(PanelColour::WindowBackground);
@@ -77,7 +68,7 @@ TEST_F(QtWindowSystemTest, DistanceRunDrawsItsCurveAndBarsOnPanel3)
     EXPECT_EQ(lastDot->left(), 126.0F);
 }
 
-TEST_F(QtWindowSystemTest, SwitchingGraphsBringsAPanelBackWithoutItsCurves)
+TEST_F(PanelBoardTest, SwitchingGraphsBringsAPanelBackWithoutItsCurves)
 {
     run(plot::GraphButton::Command3, 20);
     EXPECT_TRUE(panel(0).hasCurves());
@@ -92,7 +83,7 @@ TEST_F(QtWindowSystemTest, SwitchingGraphsBringsAPanelBackWithoutItsCurves)
 
 // An overflow ends the run after the panel switch and the hides: a panel that was hidden comes
 // back empty, one that was already shown keeps its earlier curve; no marker is shown.
-TEST_F(QtWindowSystemTest, OverflowShowsThePanelWithoutMarkersOrNewCurve)
+TEST_F(PanelBoardTest, OverflowShowsThePanelWithoutMarkersOrNewCurve)
 {
     struct Row
     {
@@ -119,14 +110,14 @@ TEST_F(QtWindowSystemTest, OverflowShowsThePanelWithoutMarkersOrNewCurve)
     }
 }
 
-TEST_F(QtWindowSystemTest, ReadsTheFlagAsLastSetEvenUnshown)
+TEST_F(PanelBoardTest, ReadsTheFlagAsLastSetEvenUnshown)
 {
     ASSERT_FALSE(window.isVisible());
-    windows->setPanelVisible(1, false);
-    windows->setPanelVisible(2, true);
-    EXPECT_FALSE(windows->isPanelVisible(1));
-    EXPECT_TRUE(windows->isPanelVisible(2));
-    EXPECT_THROW(windows->isPanelVisible(4), std::out_of_range);
+    board.setPanelVisible(1, false);
+    board.setPanelVisible(2, true);
+    EXPECT_FALSE(board.isPanelVisible(1));
+    EXPECT_TRUE(board.isPanelVisible(2));
+    EXPECT_THROW(board.isPanelVisible(4), std::out_of_range);
 }
 
 } // namespace

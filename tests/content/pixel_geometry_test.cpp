@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Beschleunigungskurven team <team@beschleunigungskurven.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "panels/pixel_geometry.h"
+#include "content/pixel_geometry.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,9 @@
 
 namespace {
 
-using panels::Bounds;
-using panels::clipSegment;
-using panels::Segment;
+using content::Bounds;
+using content::clipSegment;
+using content::Segment;
 
 constexpr Bounds box{0, 0, 100, 50};
 constexpr double inf = std::numeric_limits<double>::infinity();
@@ -79,7 +79,7 @@ TEST(ToDevicePixelTest, RoundsToTheNearestPixelAndClampsTheRest)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(panels::toDevicePixel(row.logical, row.scale), row.expected);
+        EXPECT_EQ(content::toDevicePixel(row.logical, row.scale), row.expected);
     }
 }
 

@@ -5,14 +5,14 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace plot {
 struct Graph;
 }
 
-namespace app {
-
-// The German messages the learner sees, UTF-8.
+// The German messages the learner reads, UTF-8.
+namespace content {
 
 // A plot run that overflowed: names the overflow and the range this graph can draw.
 std::string overflowMessage(const plot::Graph& graph, std::int16_t acceleration);
@@ -21,4 +21,8 @@ std::string overflowMessage(const plot::Graph& graph, std::int16_t acceleration)
 // acceleration that stays.
 std::string rejectedTextMessage(std::string_view text, std::int16_t keptAcceleration);
 
-} // namespace app
+// The accelerations named beneath a copied diagram, "a = 10; 20; 40": the first twelve in the
+// given order, then "…". Empty when there are none.
+std::string accelerationLegend(const std::vector<std::int16_t>& accelerations);
+
+} // namespace content
