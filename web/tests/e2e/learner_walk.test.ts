@@ -101,6 +101,7 @@ describe('the learner', () => {
     expect(await messageTexts(page)).toEqual([overflow.message]);
     expect(await liveText(page)).toBe(overflow.summary.spoken);
     expect(await shownPanels(page)).toEqual([2]);
+    await page.locator('[role=alert] button').click();
 
     // One press that both rejects the text and overflows: both messages in one.
     await typeAcceleration(page, 'x');
