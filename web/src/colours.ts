@@ -5,10 +5,14 @@
 import type { ColourName } from 'page-core';
 import type { Rgb } from './pixels';
 
+// The desktop's roles in the browser's system colours. CSS has no application workspace (its
+// old AppWorkspace is plain white now), so that mid grey is mixed from the window's background
+// and text, as light as the desktop's usual scheme has it: lighter than the outer grid lines'
+// fixed grey, so that the middle group of grid lines stands apart from them.
 const systemColours: Record<string, string> = {
   windowBackground: 'Canvas',
   windowText: 'CanvasText',
-  workspace: 'GrayText',
+  workspace: 'color-mix(in srgb, CanvasText 28%, Canvas)',
 };
 
 export function parseHexColour(name: string): Rgb | null {
@@ -21,11 +25,6 @@ export function parseHexColour(name: string): Rgb | null {
     parseInt(match[2] ?? '0', 16),
     parseInt(match[3] ?? '0', 16),
   ];
-}
-
-function parseComputedColour(value: string): Rgb {
-  const channels = /rgba?\((\d+),\s*(\d+),\s*(\d+)/.exec(value);
-  return [Number(channels?.[1] ?? 0), Number(channels?.[2] ?? 0), Number(channels?.[3] ?? 0)];
 }
 
 /** Resolves colour names, reading each system colour once from an element of the page. */
@@ -52,11 +51,19 @@ export class ColourResolver {
     if (keyword === undefined) {
       throw new Error(`unknown colour ${role}`);
     }
+    // The computed colour may be written in any CSS syntax; one pixel painted with it is RGB.
     const probe = document.createElement('span');
     probe.style.color = keyword;
     this.probeParent.append(probe);
-    const colour = parseComputedColour(getComputedStyle(probe).color);
+    const computed = getComputedStyle(probe).color;
     probe.remove();
-    return colour;
+    const context = document.createElement('canvas').getContext('2d', { willReadFrequently: true });
+    if (!context) {
+      throw new Error('no 2D canvas');
+    }
+    context.fillStyle = computed;
+    context.fillRect(0, 0, 1, 1);
+    const [red = 0, green = 0, blue = 0] = context.getImageData(0, 0, 1, 1).data;
+    return [red, green, blue];
   }
 }

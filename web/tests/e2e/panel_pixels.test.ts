@@ -65,7 +65,15 @@ describe.each(views)('the s-panel at $name', (view) => {
   beforeAll(async () => {
     ({ page } = await openProgram(browser, view));
     white = await systemColour(page, 'Canvas');
-    workspace = await systemColour(page, 'GrayText');
+    [workspace] = (await panelPixels(page, 3, [[80, 250]])) as [Rgb];
+  });
+
+  // The desktop's application workspace: a grey of its own, apart from the outer grid lines.
+  it('draws the vertical grid lines in a mid grey lighter than the outer grid lines', () => {
+    const [red, green, blue] = workspace;
+    expect([green, blue]).toEqual([red, red]);
+    expect(red).toBeGreaterThan(grid[0]);
+    expect(red).toBeLessThan(band[0]);
   });
 
   it('has a canvas of device pixels that covers exactly its box on the screen', async () => {
