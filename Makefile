@@ -101,14 +101,15 @@ screenshot-windows: windows
 
 # The program as one web page (scripts/web/): the core compiled with Debian's emscripten into
 # build-web/, the front end bundled with the npm tools pinned in web/package-lock.json into
-# dist/beschleunigungskurven.html. Its tests compare the wasm plot-trace with the native one and
-# drive the page in Debian's Chromium.
+# dist/beschleunigungskurven.html. Its tests compare the wasm plot-trace with the native one,
+# and drive the page in Debian's Chromium, its panels compared with the Qt panels' snapshots.
 web:
 	@scripts/web/build
 
 test-web: web configure
-	@cmake --build $(BUILD_DIR) --target plot-trace -j$(JOBS) >/dev/null
-	@NATIVE_PLOT_TRACE=$(abspath $(BUILD_DIR))/bin/plot-trace scripts/web/test
+	@cmake --build $(BUILD_DIR) --target plot-trace panel-snapshot -j$(JOBS) >/dev/null
+	@NATIVE_PLOT_TRACE=$(abspath $(BUILD_DIR))/bin/plot-trace \
+		NATIVE_PANEL_SNAPSHOT=$(abspath $(BUILD_DIR))/bin/panel-snapshot scripts/web/test
 
 bench-web: web
 	@scripts/web/bench
