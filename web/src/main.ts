@@ -19,7 +19,7 @@ async function start(container: HTMLElement): Promise<void> {
   const elements = buildWindow(container, layout, colours);
   const size = { width: layout.panelWidth, height: layout.panelHeight };
   const painters = elements.panels.map(
-    (canvas, index) => new PanelPainter(core, index, canvas, size, colours),
+    (canvas, index) => new PanelPainter(core, index, canvas, size, layout.markerShapes, colours),
   );
   const board = new PanelBoard(core, painters, layout.panelOfButton);
   const program = new Program(core, layout, elements, board);

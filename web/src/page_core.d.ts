@@ -56,6 +56,8 @@ export interface WindowLayout {
   firstPanel: number;
   /** The panel each graph button draws on, Command1 to Command4. */
   panelOfButton: number[];
+  /** The dots and bars of a panel, Shape3 to Shape8, by the number in their names. */
+  markerShapes: number[];
   panelNames: string[];
   buttonFace: ColourName;
   bevelLight: ColourName;

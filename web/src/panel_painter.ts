@@ -48,9 +48,10 @@ export class PanelPainter {
     readonly index: number,
     readonly canvas: HTMLCanvasElement,
     private readonly size: { width: number; height: number },
+    markerShapes: readonly number[],
     private readonly colours: ColourResolver,
   ) {
-    for (let shape = 3; shape <= 8; ++shape) {
+    for (const shape of markerShapes) {
       this.markers.set(shape, { visible: true, ...core.markerStart(index, shape) });
     }
     canvas.addEventListener('focus', () => this.repaint());

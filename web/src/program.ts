@@ -28,9 +28,7 @@ export class Program {
   showFirstView(): void {
     this.layout.panelTabOrder.forEach((panel) => {
       this.board.setPanelVisible(panel, panel === this.layout.firstPanel);
-      for (let shape = 3; shape <= 8; ++shape) {
-        this.board.setShapeVisible(shape, panel, false);
-      }
+      this.layout.markerShapes.forEach((shape) => this.board.setShapeVisible(shape, panel, false));
       this.describePanel(panel, this.core.nothingDrawnSummary(panel));
     });
     this.board.paint();

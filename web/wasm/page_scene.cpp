@@ -143,6 +143,15 @@ val panelOfButton()
     return panels;
 }
 
+val markerShapeNumbers()
+{
+    val shapes = val::array();
+    for (const winsys::Shape marker : winsys::markerShapes) {
+        shapes.call<void>("push", static_cast<int>(marker));
+    }
+    return shapes;
+}
+
 val pageWords()
 {
     val words = val::object();
@@ -174,6 +183,7 @@ val windowLayout()
     layout.set("panelTabOrder", numbers(content::panelTabOrder));
     layout.set("firstPanel", plot::graphForButton(plot::GraphButton::Command1).panel);
     layout.set("panelOfButton", panelOfButton());
+    layout.set("markerShapes", markerShapeNumbers());
     layout.set("panelNames", panelNames());
     layout.set("buttonFace", hexColour(content::buttonFace));
     layout.set("bevelLight", hexColour(content::white));
