@@ -118,10 +118,30 @@ describe('the learner', () => {
     const { page } = opened;
     await typeAcceleration(page, '35');
     await page.keyboard.press('Enter');
+    await page.locator('#Label17').click();
+    expect(await page.evaluate(() => document.activeElement?.id)).toBe('Text1');
     expect(await liveText(page)).toBe('');
     await page.keyboard.press('Tab');
     await page.locator('#Command1').press('Space');
     expect(await liveText(page)).toBe(runOutcome(button.s, 35).summary.spoken);
+    expectCleanPage(opened);
+  });
+
+  it('keeps the curves when the window grows to twice its size, drawn at the new size', async () => {
+    const opened = await openProgram(browser);
+    const { page } = opened;
+    await press(page, 'Command1');
+    await typeAcceleration(page, '35');
+    await press(page, 'Command1');
+    await page.setViewportSize({ width: 662, height: 666 });
+    await page.waitForFunction(
+      () => (document.getElementById('Picture1-3') as HTMLCanvasElement).width === 466,
+    );
+    expect([await isBlack(page, sPanel, 80, 184), await isBlack(page, sPanel, 80, 232)]).toEqual([
+      true,
+      true,
+    ]);
+    expect(await isBlack(page, sPanel, 80, 250)).toBe(false);
     expectCleanPage(opened);
   });
 
