@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Beschleunigungskurven team <team@beschleunigungskurven.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
 import { describe, expect, it } from 'vitest';
-import { fillPixels, fillRuns, maskPixels, type Raster, type Rgb } from '../../src/pixels';
+import { fillPixels, maskPixels, type Raster, type Rgb } from '../../src/pixels';
 
 function raster(width: number, height: number, colour: Rgb): Raster {
   const data = new Uint8ClampedArray(width * height * 4);
@@ -56,29 +56,13 @@ describe('mask mode', () => {
   });
 });
 
-describe('fills', () => {
-  it('keep to the raster where a rectangle reaches beyond it', () => {
+describe('a fill', () => {
+  it('keeps to the raster where a rectangle reaches beyond it', () => {
     const image = raster(4, 4, white);
     fillPixels(image, { left: -2, top: 3, width: 4, height: 10 }, [0, 0, 0]);
     const black = [0, 1, 2, 3].flatMap((y) =>
       [0, 1, 2, 3].filter((x) => pixel(image, x, y)[0] === 0).map((x) => `${x},${y}`),
     );
     expect(black).toEqual(['0,3', '1,3']);
-  });
-
-  it('fill every run of a curve', () => {
-    const image = raster(5, 5, white);
-    fillRuns(image, Int32Array.from([0, 0, 1, 2, 3, 4, 2, 1]), [0, 0, 0]);
-    expect([
-      pixel(image, 0, 1),
-      pixel(image, 0, 2),
-      pixel(image, 4, 4),
-      pixel(image, 3, 3),
-    ]).toEqual([
-      [0, 0, 0],
-      [255, 255, 255],
-      [0, 0, 0],
-      [255, 255, 255],
-    ]);
   });
 });
