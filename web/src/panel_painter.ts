@@ -72,6 +72,7 @@ export class PanelPainter {
     this.pen?.delete();
     this.pen = new this.core.CurvePen(scale);
     this.forgetCurves();
+    this.invalidate();
   }
 
   /** Showing a hidden panel brings it back without its earlier curves. */

@@ -127,16 +127,22 @@ describe('the learner', () => {
     expectCleanPage(opened);
   });
 
-  it('keeps the curves when the window grows to twice its size, drawn at the new size', async () => {
+  it('keeps the curves when the window changes its scale, drawn anew at each', async () => {
     const opened = await openProgram(browser);
     const { page } = opened;
+    const canvasWidth = (width: number) =>
+      page.waitForFunction(
+        (expected) =>
+          (document.getElementById('Picture1-3') as HTMLCanvasElement).width === expected,
+        width,
+      );
+    await page.setViewportSize({ width: 662, height: 666 });
+    await canvasWidth(466);
     await press(page, 'Command1');
     await typeAcceleration(page, '35');
     await press(page, 'Command1');
-    await page.setViewportSize({ width: 662, height: 666 });
-    await page.waitForFunction(
-      () => (document.getElementById('Picture1-3') as HTMLCanvasElement).width === 466,
-    );
+    await page.setViewportSize({ width: 331, height: 333 });
+    await canvasWidth(233);
     expect([await isBlack(page, sPanel, 80, 184), await isBlack(page, sPanel, 80, 232)]).toEqual([
       true,
       true,
