@@ -47,10 +47,12 @@ export class WindowEvents {
       signal,
       capture: true,
     });
-    text1.ownerDocument.addEventListener('pointerup', () => this.pointerReleased(), {
-      signal,
-      capture: true,
-    });
+    for (const end of ['pointerup', 'pointercancel']) {
+      text1.ownerDocument.addEventListener(end, () => this.pointerReleased(), {
+        signal,
+        capture: true,
+      });
+    }
     graphButtons.forEach((button, index) =>
       this.onClick(button, () => this.program.plotGraph(index)),
     );
