@@ -9,6 +9,7 @@
 #include "content/messages.h"
 #include "content/summary.h"
 #include "javascript_window_system.h"
+#include "page_layout.h"
 #include "page_scene.h"
 #include "plot/diagram_geometry.h"
 #include "plot/graph_catalogue.h"

@@ -4,13 +4,10 @@
 
 #include <emscripten/val.h>
 
-// The window and its panels as JavaScript values for the page (web/src/page_core.d.ts gives
-// their shape): the core's layout and content, and the device pixels its rules give them at a
-// scale. Colours are "#rrggbb", or the desktop's own by role ("windowBackground", "windowText",
-// "workspace").
+// The panels as JavaScript values for the page (web/src/page_core.d.ts gives their shape): the
+// core's content, and the device pixels its rules give it at a scale.
 namespace web {
 
-emscripten::val windowLayout();
 // The static diagram of a panel: lines and bands as device pixels, labels in panel pixels.
 emscripten::val panelScene(int panel, double scale);
 emscripten::val markerStart(int panel, int shape);
