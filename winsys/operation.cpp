@@ -2,9 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "winsys/operation.h"
 
+#include "winsys/float_text.h"
+
 #include <array>
 #include <charconv>
 #include <ostream>
+#include <version>
 
 namespace winsys {
 
@@ -96,9 +99,13 @@ std::string shapeName(Shape shape, int panel)
 
 std::string formatNumber(float value)
 {
+#if defined(__cpp_lib_to_chars)
     std::array<char, 32> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
     return {buffer.data(), result.ptr};
+#else
+    return shortestFloatText(value);
+#endif
 }
 
 namespace {
