@@ -18,6 +18,8 @@ export default defineConfig({
   },
   plugins: [viteSingleFile({ removeViteModuleLoader: true })],
   test: {
+    // The end-to-end files share one browser at a time; the others are quick either way.
+    fileParallelism: false,
     projects: [
       { extends: true, test: { name: 'unit', include: ['tests/unit/**/*.test.ts'] } },
       {
@@ -31,7 +33,6 @@ export default defineConfig({
           include: ['tests/e2e/**/*.test.ts'],
           testTimeout: 60_000,
           hookTimeout: 60_000,
-          fileParallelism: false,
         },
       },
       {
