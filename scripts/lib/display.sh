@@ -16,18 +16,13 @@ start_display() {
   at_exit rm -rf --one-file-system "$folder"
   start_background Xvfb -displayfd 3 -screen 0 "${1:-800x600x24}" -nolisten tcp \
     3>"$folder/display" >"$folder/log" 2>&1
-  poll 20 test -s "$folder/display" || {
-    cat "$folder/log" >&2
-    echo "FAIL  Xvfb did not start" >&2
-    exit 1
-  }
+  poll 20 test -s "$folder/display" ||
+    { cat "$folder/log" >&2; echo "FAIL  Xvfb did not start" >&2; exit 1; }
   DISPLAY=:$(head -n 1 "$folder/display")
   export DISPLAY
 }
 
-window_manager_running() {
-  xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'
-}
+window_manager_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
 
 start_window_manager() {
   start_background openbox --sm-disable >/dev/null 2>&1
