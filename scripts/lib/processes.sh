@@ -14,6 +14,7 @@
 #   poll SECONDS COMMAND...       runs COMMAND (output hidden) every 0.1 s until it succeeds; fails
 #                                 after SECONDS (a whole number)
 #   wait_for WHAT SECONDS COMMAND...  the same, but exits with "FAIL  WHAT did not happen"
+# Needs procps (pgrep).
 [[ -z ${exit_actions+set} ]] || return 0
 exit_actions=()
 background_pids=()
@@ -31,18 +32,14 @@ start_background() {
   until kill -0 -- "-$!" 2>/dev/null || exited "$!"; do sleep 0.01; done
 }
 
-signal_groups() { # SIGNAL PID...: fails when none of those groups has a process left
-  local signal=$1 pid sent=1
-  for pid in "${@:2}"; do kill "-$signal" -- "-$pid" 2>/dev/null && sent=0; done
-  return "$sent"
-}
-groups_ended() { ! signal_groups 0 "$@"; }
+groups_ended() { ! pgrep -g "$1" -r R,S,D,T,t,W,P,I >/dev/null; } # GROUP,...: zombies aside
 
 stop_background() {
-  local started=("$@")
+  local started=("$@") groups
   ((${#started[@]} > 0)) || started=("${background_pids[@]}")
-  signal_groups TERM "${started[@]}" || return 0
-  poll 2 groups_ended "${started[@]}" || signal_groups KILL "${started[@]}" || true
+  groups=$(IFS=,; echo "${started[*]}")
+  pkill -TERM -g "$groups" || return 0
+  poll 2 groups_ended "$groups" || pkill -KILL -g "$groups" || true
   wait "${started[@]}" 2>/dev/null || true # reaps them, keeping bash's "Terminated" notices quiet
 }
 
