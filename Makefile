@@ -35,17 +35,18 @@ test-sanitize: deps
 	@$(SANITIZE_ENV) cmake --build $(SANITIZE_DIR) -j$(JOBS)
 	@$(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j$(JOBS)
 
-# clang-format (.clang-format), clang-tidy (.clang-tidy) and cppcheck over every source file;
-# fails on any finding. The web page's bridge (web/wasm/) compiles only with emscripten, so
-# clang-tidy, which reads build/'s compile commands, leaves it out.
+# clang-format (.clang-format), clang-tidy (.clang-tidy) and cppcheck over every source file,
+# shellcheck over every script; fails on any finding. The web page's bridge (web/wasm/) compiles
+# only with emscripten, so clang-tidy, which reads build/'s compile commands, leaves it out.
 lint: build
-	@scripts/install-deps clang-format clang-tidy cppcheck
+	@scripts/install-deps clang-format clang-tidy cppcheck shellcheck
+	@git ls-files -z scripts .ci/run 'tests/*.sh' | xargs -0 shellcheck -x
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 	@git ls-files '*.cpp' ':!:web/*' | xargs -P$(JOBS) -n4 clang-tidy -p $(BUILD_DIR) --quiet 2>/dev/null
 	@cppcheck --std=c++20 --library=qt --library=googletest --enable=warning,performance,portability --inline-suppr \
 		--error-exitcode=1 --quiet -j$(JOBS) -I . --suppress=missingIncludeSystem \
 		app panels content plot winsys tools tests bench
-	@echo "lint: clang-format, clang-tidy and cppcheck found nothing"
+	@echo "lint: clang-format, clang-tidy, cppcheck and shellcheck found nothing"
 
 # The real program on a virtual X display, driven with xdotool.
 e2e: build

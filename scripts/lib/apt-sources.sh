@@ -8,46 +8,34 @@
 #       URI SUITE KEYRING COMPONENT..., KEYRING "-" where the entry names no key file
 
 one_line_entries() {
-  sed 's/#.*//' "$1" | awk '$1 == "deb" {
-    keyring = "-"
-    if (match($0, /\[[^]]*\]/)) {
-      options = substr($0, RSTART + 1, RLENGTH - 2)
-      $0 = substr($0, 1, RSTART - 1) substr($0, RSTART + RLENGTH)
-      if (match(options, /signed-by=[^] ]+/)) keyring = substr(options, RSTART + 10, RLENGTH - 10)
-    }
-    line = $2 " " $3 " " keyring
-    for (i = 4; i <= NF; i++) line = line " " $i
-    print line
+  sed 's/[[:space:]]*#.*//' "$1" | awk '$1 == "deb" {
+    keyring = match($0, /signed-by=[^] ]+/) ? substr($0, RSTART + 10, RLENGTH - 10) : "-"
+    sub(/\[[^]]*\]/, "")
+    components = $0; sub(/^[ \t]*deb[ \t]+[^ \t]+[ \t]+[^ \t]+[ \t]*/, "", components)
+    print $2, $3, keyring, components
   }'
 }
 
 # Continuation lines (an embedded key) are skipped: apt's own keys check such an entry.
 deb822_entries() {
   awk 'function flush(  i, j, n, m, u, s) {
-      if (types ~ /(^| )deb( |$)/ && tolower(enabled) != "no") {
-        n = split(uris, u, " "); m = split(suites, s, " ")
-        for (i = 1; i <= n; i++) for (j = 1; j <= m; j++) print u[i], s[j], keyring, components
-      }
-      types = uris = suites = components = enabled = ""; keyring = "-"
+      n = split(field["uris"], u, " "); m = split(field["suites"], s, " ")
+      if (field["types"] ~ /(^| )deb( |$)/ && tolower(field["enabled"]) != "no")
+        for (i = 1; i <= n; i++) for (j = 1; j <= m; j++)
+          print u[i], s[j], field["signed-by"] ~ /^[^-]/ ? field["signed-by"] : "-", field["components"]
+      split("", field)
     }
-    BEGIN { keyring = "-" }
-    /^[ \t]*$/ { flush(); next }
-    /^[ \t]*#/ || /^[ \t]/ { next }
-    {
-      key = tolower($1); sub(/:.*/, "", key); sub(/^[^:]*:[ \t]*/, ""); sub(/[ \t]+$/, "")
-      if (key == "types") types = $0; if (key == "uris") uris = $0; if (key == "suites") suites = $0
-      if (key == "components") components = $0; if (key == "enabled") enabled = $0
-      if (key == "signed-by" && $0 ~ /^[^-]/) keyring = $0
-    }
+    /^[ \t]*$/ { flush() }
+    /^[^ \t#]/ { key = tolower($0); sub(/:.*/, "", key); gsub(/^[^:]*:[ \t]*|[ \t]+$/, ""); field[key] = $0 }
     END { flush() }' "$1"
 }
 
 apt_deb_entries() {
-  local directory=$1 file
-  for file in "$directory/sources.list" "$directory"/sources.list.d/*.list; do
+  local file
+  for file in "$1/sources.list" "$1"/sources.list.d/*.list; do
     [[ ! -r $file ]] || one_line_entries "$file"
   done
-  for file in "$directory"/sources.list.d/*.sources; do
+  for file in "$1"/sources.list.d/*.sources; do
     [[ ! -r $file ]] || deb822_entries "$file"
   done
 }

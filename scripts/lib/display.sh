@@ -11,25 +11,20 @@
 source "${BASH_SOURCE[0]%/*}/processes.sh"
 
 start_display() {
-  local folder
-  folder=$(mktemp -d)
-  at_exit rm -rf --one-file-system "$folder"
+  display_folder=$(mktemp -d) # the display number and the logs
+  at_exit rm -rf --one-file-system "$display_folder"
   start_background Xvfb -displayfd 3 -screen 0 "${1:-800x600x24}" -nolisten tcp \
-    3>"$folder/display" >"$folder/log" 2>&1
-  poll 20 test -s "$folder/display" || {
-    cat "$folder/log" >&2
-    echo "FAIL  Xvfb did not start" >&2
-    exit 1
-  }
-  DISPLAY=:$(head -n 1 "$folder/display")
+    3>"$display_folder/display" >"$display_folder/Xvfb.log" 2>&1
+  poll 20 test -s "$display_folder/display" || display_failed Xvfb
+  DISPLAY=:$(head -n 1 "$display_folder/display")
   export DISPLAY
 }
 
-window_manager_running() {
-  xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'
-}
+display_failed() { cat "$display_folder/$1.log" >&2; echo "FAIL  $1 did not start" >&2; exit 1; }
+
+window_manager_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
 
 start_window_manager() {
-  start_background openbox --sm-disable >/dev/null 2>&1
-  wait_for "openbox start" 10 window_manager_running
+  start_background openbox --sm-disable >"$display_folder/openbox.log" 2>&1
+  poll 20 window_manager_running || display_failed openbox
 }
