@@ -34,16 +34,17 @@ test-sanitize: deps
 	@$(SANITIZE_ENV) cmake --build $(SANITIZE_DIR) -j$(JOBS)
 	@$(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j$(JOBS)
 
-# clang-format (.clang-format), clang-tidy (.clang-tidy) and cppcheck over every source file;
-# fails on any finding.
+# clang-format (.clang-format), clang-tidy (.clang-tidy) and cppcheck over every source file,
+# and reuse over every file (copyright and licence); fails on any finding.
 lint: build
-	@scripts/install-deps clang-format clang-tidy cppcheck
+	@scripts/install-deps clang-format clang-tidy cppcheck reuse
+	@reuse lint --quiet || reuse lint
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 	@git ls-files '*.cpp' | xargs -P$(JOBS) -n4 clang-tidy -p $(BUILD_DIR) --quiet 2>/dev/null
 	@cppcheck --std=c++20 --library=qt --library=googletest --enable=warning,performance,portability --inline-suppr \
 		--error-exitcode=1 --quiet -j$(JOBS) -I . --suppress=missingIncludeSystem \
 		app panels plot winsys tools tests bench
-	@echo "lint: clang-format, clang-tidy and cppcheck found nothing"
+	@echo "lint: reuse, clang-format, clang-tidy and cppcheck found nothing"
 
 # The real program on a virtual X display, driven with xdotool.
 e2e: build
