@@ -47,11 +47,8 @@ set(licence_texts
   "/usr/share/common-licenses/GPL-2=GPL-2.txt"
   "/usr/share/common-licenses/GPL-3=GPL-3.txt"
   "/usr/share/common-licenses/Apache-2.0=Apache-2.0.txt")
-file(GLOB program_licence ${PROJECT_SOURCE_DIR}/LICENSE* ${PROJECT_SOURCE_DIR}/COPYING*)
-foreach(text IN LISTS program_licence)
-  get_filename_component(name "${text}" NAME)
-  list(APPEND licence_texts "${text}=Beschleunigungskurven-${name}")
-endforeach()
+# The program's own licence, with an extension Windows opens.
+list(APPEND licence_texts "${PROJECT_SOURCE_DIR}/LICENSE=Beschleunigungskurven-GPL-3.0-or-later.txt")
 
 find_program(MINGW_STRIP ${MINGW_TRIPLET}-strip REQUIRED)
 set(zip_name beschleunigungskurven-${PROJECT_VERSION}-windows-x86_64)
