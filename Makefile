@@ -11,7 +11,8 @@ SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 .PHONY: all deps configure build test test-sanitize lint e2e screen-reader-check bench run install \
-	screenshot clean package package-check windows test-windows bench-windows screenshot-windows
+	screenshot clean package package-check windows test-windows bench-windows screenshot-windows \
+	msi test-msi
 
 all: build
 
@@ -97,6 +98,15 @@ bench-windows: windows
 
 screenshot-windows: windows
 	@scripts/screenshot --windows
+
+# The Windows Installer package dist/beschleunigungskurven-VERSION-x64.msi, packed with wixl from
+# the zip's files, and its test as a school's IT deploys it: silent install, upgrade and removal
+# under Wine.
+msi: windows
+	@scripts/windows/build-msi
+
+test-msi: msi
+	@scripts/windows/test-msi
 
 clean:
 	@rm -rf $(BUILD_DIR)
