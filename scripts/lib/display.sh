@@ -1,0 +1,35 @@
+# shellcheck shell=bash
+# SPDX-FileCopyrightText: 2026 Beschleunigungskurven team <team@beschleunigungskurven.invalid>
+# SPDX-License-Identifier: GPL-3.0-or-later
+# A virtual X display for the scripts that show the program; both are ended on exit
+# (processes.sh, sourced here):
+#   start_display [WIDTHxHEIGHTxDEPTH]  Xvfb (default 800x600x24) on a display number it picks
+#                                       itself (-displayfd), exported as DISPLAY
+#   start_window_manager                openbox on DISPLAY, returns once it manages the screen
+# Needs xvfb, and openbox and x11-utils for the window manager.
+# shellcheck source=scripts/lib/processes.sh
+source "${BASH_SOURCE[0]%/*}/processes.sh"
+
+start_display() {
+  local folder
+  folder=$(mktemp -d)
+  at_exit rm -rf --one-file-system "$folder"
+  start_background Xvfb -displayfd 3 -screen 0 "${1:-800x600x24}" -nolisten tcp \
+    3>"$folder/display" >"$folder/log" 2>&1
+  poll 20 test -s "$folder/display" || {
+    cat "$folder/log" >&2
+    echo "FAIL  Xvfb did not start" >&2
+    exit 1
+  }
+  DISPLAY=:$(head -n 1 "$folder/display")
+  export DISPLAY
+}
+
+window_manager_running() {
+  xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'
+}
+
+start_window_manager() {
+  start_background openbox --sm-disable >/dev/null 2>&1
+  wait_for "openbox start" 10 window_manager_running
+}
