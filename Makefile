@@ -12,7 +12,7 @@ SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 
 .PHONY: all deps configure build test test-sanitize lint e2e screen-reader-check bench run install \
 	screenshot clean package package-check windows test-windows bench-windows screenshot-windows \
-	web test-web bench-web
+	web test-web bench-web msi test-msi
 
 all: build
 
@@ -36,17 +36,19 @@ test-sanitize: deps
 	@$(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j$(JOBS)
 
 # clang-format (.clang-format), clang-tidy (.clang-tidy) and cppcheck over every source file,
-# shellcheck over every script; fails on any finding. The web page's bridge (web/wasm/) compiles
-# only with emscripten, so clang-tidy, which reads build/'s compile commands, leaves it out.
+# shellcheck over every script, and reuse over every file (copyright and licence); fails on any
+# finding. The web page's bridge (web/wasm/) compiles only with emscripten, so clang-tidy, which
+# reads build/'s compile commands, leaves it out.
 lint: build
-	@scripts/install-deps clang-format clang-tidy cppcheck shellcheck
+	@scripts/install-deps clang-format clang-tidy cppcheck shellcheck reuse
+	@reuse lint --quiet || reuse lint
 	@git ls-files -z scripts .ci/run 'tests/*.sh' | xargs -0 shellcheck -x
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 	@git ls-files '*.cpp' ':!:web/*' | xargs -P$(JOBS) -n4 clang-tidy -p $(BUILD_DIR) --quiet 2>/dev/null
 	@cppcheck --std=c++20 --library=qt --library=googletest --enable=warning,performance,portability --inline-suppr \
 		--error-exitcode=1 --quiet -j$(JOBS) -I . --suppress=missingIncludeSystem \
 		app panels content plot winsys tools tests bench
-	@echo "lint: clang-format, clang-tidy, cppcheck and shellcheck found nothing"
+	@echo "lint: reuse, shellcheck, clang-format, clang-tidy and cppcheck found nothing"
 
 # The real program on a virtual X display, driven with xdotool.
 e2e: build
@@ -114,6 +116,15 @@ test-web: web configure
 
 bench-web: web
 	@scripts/web/bench
+
+# The Windows Installer package dist/beschleunigungskurven-VERSION-x64.msi, packed with wixl from
+# the zip's files, and its test as a school's IT deploys it: silent install, upgrade and removal
+# under Wine.
+msi: windows
+	@scripts/windows/build-msi
+
+test-msi: msi
+	@scripts/windows/test-msi
 
 clean:
 	@rm -rf $(BUILD_DIR)

@@ -33,4 +33,5 @@ set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/beschleunigungskurven.rc
                             PROPERTIES OBJECT_DEPENDS ${WINDOWS_ICON})
 target_sources(beschleunigungskurven PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/beschleunigungskurven.rc
                                              ${WINDOWS_ICON})
-set_target_properties(beschleunigungskurven PROPERTIES WIN32_EXECUTABLE ON)
+# WINDOWS_ICON: the Windows Installer package shows the same icon.
+set_target_properties(beschleunigungskurven PROPERTIES WIN32_EXECUTABLE ON WINDOWS_ICON ${WINDOWS_ICON})

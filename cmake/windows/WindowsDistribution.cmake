@@ -7,6 +7,7 @@
 # every program and test runs there as it is (under Wine: wine build-windows/bin/NAME.exe).
 # windows_zip packs dist/beschleunigungskurven-VERSION-windows-x86_64.zip: the program, the DLLs it
 # loads, the windows platform plugin and the native style, the licence texts and LIESMICH.txt.
+# windows_msi packs the same folder into dist/beschleunigungskurven-VERSION-x64.msi.
 
 # The MinGW run-time DLLs of the posix-threads compiler.
 set(mingw_runtime)
@@ -47,18 +48,16 @@ set(licence_texts
   "/usr/share/common-licenses/GPL-2=GPL-2.txt"
   "/usr/share/common-licenses/GPL-3=GPL-3.txt"
   "/usr/share/common-licenses/Apache-2.0=Apache-2.0.txt")
-file(GLOB program_licence ${PROJECT_SOURCE_DIR}/LICENSE* ${PROJECT_SOURCE_DIR}/COPYING*)
-foreach(text IN LISTS program_licence)
-  get_filename_component(name "${text}" NAME)
-  list(APPEND licence_texts "${text}=Beschleunigungskurven-${name}")
-endforeach()
+# The program's own licence, with an extension Windows opens.
+list(APPEND licence_texts "${PROJECT_SOURCE_DIR}/LICENSE=Beschleunigungskurven-GPL-3.0-or-later.txt")
 
 find_program(MINGW_STRIP ${MINGW_TRIPLET}-strip REQUIRED)
 set(zip_name beschleunigungskurven-${PROJECT_VERSION}-windows-x86_64)
 set(zip ${PROJECT_SOURCE_DIR}/dist/${zip_name}.zip)
+set(zip_staging ${PROJECT_BINARY_DIR}/zip/Beschleunigungskurven)
 add_custom_target(windows_zip
   COMMAND ${CMAKE_COMMAND}
-    -DSTAGING=${PROJECT_BINARY_DIR}/zip/Beschleunigungskurven
+    -DSTAGING=${zip_staging}
     -DZIP=${zip}
     -DSTRIP=${MINGW_STRIP}
     "-DBINARIES=$<TARGET_FILE:beschleunigungskurven>;${program_libraries}"
@@ -70,3 +69,18 @@ add_custom_target(windows_zip
   DEPENDS beschleunigungskurven windows_runtime
   COMMENT "Packing ${zip}"
   VERBATIM)
+
+# make msi: the Windows Installer package, packed with wixl from the zip's folder.
+set(msi ${PROJECT_SOURCE_DIR}/dist/beschleunigungskurven-${PROJECT_VERSION}-x64.msi)
+add_custom_target(windows_msi
+  COMMAND ${CMAKE_COMMAND}
+    -DSTAGING=${zip_staging}
+    -DMSI=${msi}
+    -DVERSION=${PROJECT_VERSION}
+    -DICON=$<TARGET_PROPERTY:beschleunigungskurven,WINDOWS_ICON>
+    -DWXS=${PROJECT_SOURCE_DIR}/app/windows/beschleunigungskurven.wxs
+    -DWORK=${PROJECT_BINARY_DIR}/msi
+    -P ${CMAKE_CURRENT_LIST_DIR}/pack_msi.cmake
+  COMMENT "Packing ${msi}"
+  VERBATIM)
+add_dependencies(windows_msi windows_zip)
