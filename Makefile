@@ -38,12 +38,14 @@ test-sanitize: deps
 
 # clang-format (.clang-format), clang-tidy (.clang-tidy) and cppcheck over every source file;
 # fails on any finding. clang-tidy reads the compile commands of a configuration of its own in
-# build-lint/, without precompiled headers (it cannot read GCC's); it needs no build.
+# build-lint/, without precompiled headers (it cannot read GCC's); it needs no build. Debian 12's
+# clang-tidy 22 analyses only the project's code, not the Qt and standard headers around it as
+# version 14 does: a quarter of the time.
 lint: deps
-	@scripts/install-deps clang-format clang-tidy cppcheck
+	@scripts/install-deps clang-format clang-tidy-22 cppcheck
 	@cmake -S . -B $(LINT_DIR) -DCMAKE_DISABLE_PRECOMPILE_HEADERS=ON >/dev/null
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
-	@git ls-files '*.cpp' | xargs -P$(JOBS) -n4 clang-tidy -p $(LINT_DIR) --quiet 2>/dev/null
+	@git ls-files '*.cpp' | xargs -P$(JOBS) -n1 clang-tidy-22 -p $(LINT_DIR) --quiet 2>/dev/null
 	@cppcheck --std=c++20 --library=qt --library=googletest --enable=warning,performance,portability --inline-suppr \
 		--error-exitcode=1 --quiet -j$(JOBS) -I . --suppress=missingIncludeSystem \
 		app panels plot winsys tools tests bench
