@@ -20,9 +20,11 @@
 #include <QClipboard>
 #include <QDir>
 #include <QIcon>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -91,10 +93,13 @@ void GrafersteSeite::load()
 void GrafersteSeite::setIconAndFrameHints()
 {
     // The desktop entry's picture, in every size the resource holds (":/icons", one PNG a size).
+    // Read as PNG without format detection, which would load every image format plugin first.
     QIcon icon;
     const QDir icons(QStringLiteral(":/icons"));
     for (const QString& name : icons.entryList(QDir::Files)) {
-        icon.addFile(icons.filePath(name));
+        QImageReader png(icons.filePath(name), "png");
+        png.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(png.read()));
     }
     setWindowIcon(icon);
     // The size is fixed, so a maximise button would do nothing; the close box stays, it ends the
