@@ -16,8 +16,9 @@ std::string germanNumber(double value)
     if (value == 0.0) {
         return "0";
     }
-    char scientific[32];                                                    // "d.dddddddddde+XX"
-    std::snprintf(scientific, sizeof scientific, "%.10e", std::fabs(value)); // cleanDigits
+    // "d.dddddddddde+XX": cleanDigits significant digits.
+    char scientific[32];
+    std::snprintf(scientific, sizeof scientific, "%.10e", std::fabs(value));
     const std::string_view text(scientific);
     std::string digits(text.substr(0, 1));
     digits.append(text.substr(2, cleanDigits - 1));
