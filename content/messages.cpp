@@ -51,8 +51,9 @@ std::string accelerationLegend(const std::vector<std::int16_t>& accelerations)
     if (accelerations.empty()) {
         return {};
     }
-    std::vector<std::string> values;
     const std::size_t named = std::min(accelerations.size(), legendCount);
+    std::vector<std::string> values;
+    values.reserve(named + 1);
     for (std::size_t i = 0; i < named; ++i) {
         values.push_back(std::to_string(accelerations[i]));
     }

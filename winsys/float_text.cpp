@@ -38,7 +38,7 @@ Decimal fromScientific(const std::string& text)
             decimal.digits += text[i];
         }
     }
-    decimal.exponent = std::atoi(text.c_str() + e + 1);
+    decimal.exponent = static_cast<int>(std::strtol(text.c_str() + e + 1, nullptr, 10));
     return decimal;
 }
 
@@ -84,7 +84,7 @@ std::optional<Decimal> neighbour(Decimal decimal, bool upward)
 std::optional<Decimal> shortestWithDigits(float value, int digits)
 {
     const std::string nearestText = printed("%.*e", digits - 1, static_cast<double>(value));
-    const Decimal nearest = fromScientific(nearestText);
+    Decimal nearest = fromScientific(nearestText);
     if (readsBackTo(nearest, value)) {
         return nearest;
     }
