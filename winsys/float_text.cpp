@@ -130,10 +130,10 @@ std::string fixedText(const Decimal& decimal, float value, bool negative)
 
 std::string shortestFloatText(float value)
 {
-    if (!std::isfinite(value)) {
-        return printed("%g", static_cast<double>(value));
-    }
     const bool negative = std::signbit(value);
+    if (!std::isfinite(value)) { // not left to printf: Windows' writes no sign of a NaN
+        return std::string(negative ? "-" : "") + (std::isnan(value) ? "nan" : "inf");
+    }
     const Decimal decimal = shortestDecimal(value);
     std::string fixed = fixedText(decimal, value, negative);
     std::string scientific = scientificText(decimal, negative);

@@ -42,6 +42,7 @@ TEST(FloatTextTest, WritesWhatToCharsWrites)
         {"largest", std::numeric_limits<float>::max(), "3.4028235e+38"},
         {"smallest subnormal", std::numeric_limits<float>::denorm_min(), "1e-45"},
         {"infinite", -std::numeric_limits<float>::infinity(), "-inf"},
+        {"NaN with its sign bit set", -std::numeric_limits<float>::quiet_NaN(), "-nan"},
     };
     for (const TextRow& row : rows) {
         SCOPED_TRACE(row.name);
