@@ -33,8 +33,8 @@ set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/beschleunigungskurven.rc
                             PROPERTIES OBJECT_DEPENDS ${WINDOWS_ICON})
 target_sources(beschleunigungskurven PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/beschleunigungskurven.rc
                                              ${WINDOWS_ICON})
-# WINDOWS_ICON: the Windows Installer package shows the same icon.
-# A windowed program gets Qt's entry point, whose QT_NEEDS_QMAIN the shared precompiled headers
-# were not built with: its one source file is compiled without them.
+# WINDOWS_ICON: the Windows Installer package shows the same icon. A windowed program gets Qt's
+# entry point, whose QT_NEEDS_QMAIN the shared precompiled headers were not built with: its one
+# source file is compiled without them.
 set_target_properties(beschleunigungskurven PROPERTIES WIN32_EXECUTABLE ON WINDOWS_ICON ${WINDOWS_ICON}
                                                        DISABLE_PRECOMPILE_HEADERS ON)
