@@ -9,6 +9,7 @@
 #   start_window COMMAND...     starts COMMAND in the background, sets pid to its process id and
 #                               window to its window, found within 30 s; exits when none appears
 #   expect_exit WHAT SECONDS    checks that process pid ends with status 0 within SECONDS
+#   check_client_size WINDOW [SCALE]  checks the window's client size
 #   click_on WINDOW CONTROL [SCALE [OPTION...]]  clicks into the control of that objectName
 #                               (xdotool click OPTIONs, such as --repeat 3)
 #   type_acceleration WINDOW TEXT [SCALE]  replaces the box's text by TEXT, typed
@@ -36,6 +37,12 @@ expect_exit() {
   await "$pid" "$2"
   check "$1: exit status" 0 "$exit_status"
   [[ $exit_status != "still running" ]] || stop_background "$pid"
+}
+
+check_client_size() {
+  local scale=${2:-1} WIDTH HEIGHT X Y SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  check "client size" "$((window_size[0] * scale))x$((window_size[1] * scale))" "${WIDTH}x$HEIGHT"
 }
 
 click_on() {
