@@ -15,7 +15,6 @@ one_line_entries() {
     print $2, $3, keyring, components
   }'
 }
-
 # Continuation lines (an embedded key) are skipped: apt's own keys check such an entry.
 deb822_entries() {
   awk 'function flush(  i, j, n, m, u, s) {
@@ -29,7 +28,6 @@ deb822_entries() {
     /^[^ \t#]/ { key = tolower($0); sub(/:.*/, "", key); gsub(/^[^:]*:[ \t]*|[ \t]+$/, ""); field[key] = $0 }
     END { flush() }' "$1"
 }
-
 apt_deb_entries() {
   local file
   for file in "$1/sources.list" "$1"/sources.list.d/*.list; do

@@ -10,14 +10,8 @@
 [[ -z ${checks_passed+set} ]] || return 0
 checks_passed=0
 checks_failed=0
-
 pass() { echo "ok    $1"; checks_passed=$((checks_passed + 1)); }
 fail() { echo "FAIL  $1"; checks_failed=$((checks_failed + 1)); }
-
 check() { if [[ $2 == "$3" ]]; then pass "$1"; else fail "$1: expected '$2', saw '$3'"; fi; }
 check_that() { if "${@:2}"; then pass "$1"; else fail "$1"; fi; }
-
-checks_summary() {
-  echo "$1: $checks_passed passed, $checks_failed failed"
-  ((checks_failed == 0))
-}
+checks_summary() { echo "$1: $checks_passed passed, $checks_failed failed"; ((checks_failed == 0)); }

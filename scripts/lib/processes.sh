@@ -23,7 +23,6 @@ trap 'for ((action = ${#exit_actions[@]} - 1; action >= 0; action--)); do
 trap 'exit 1' INT TERM HUP
 
 at_exit() { exit_actions+=("$(printf '%q ' "$@")"); }
-
 start_background() {
   ((${#background_pids[@]} > 0)) || at_exit stop_background
   setsid "$@" & # the child of a shell without job control leads no group, so setsid keeps its id
@@ -31,9 +30,7 @@ start_background() {
   # until setsid has made the group that stop_background signals, or the command has ended
   until kill -0 -- "-$!" 2>/dev/null || exited "$!"; do sleep 0.01; done
 }
-
 groups_ended() { ! pgrep -g "$1" -r R,S,D,T,t,W,P,I >/dev/null; } # GROUP,...: zombies aside
-
 stop_background() {
   local started=("$@") groups
   ((${#started[@]} > 0)) || started=("${background_pids[@]}")
@@ -42,9 +39,7 @@ stop_background() {
   poll 2 groups_ended "$groups" || pkill -KILL -g "$groups" || true
   wait "${started[@]}" 2>/dev/null || true # reaps them, keeping bash's "Terminated" notices quiet
 }
-
 exited() { [[ ! -e /proc/$1/status ]] || grep -q '^State:.*Z' "/proc/$1/status" 2>/dev/null; }
-
 await() {
   exit_status=0
   if poll "$2" exited "$1"; then wait "$1" || exit_status=$?; else exit_status="still running"; fi
@@ -52,10 +47,6 @@ await() {
 
 poll() {
   local tenths=$(($1 * 10))
-  until "${@:2}" >/dev/null 2>&1; do
-    ((tenths-- > 0)) || return 1
-    sleep 0.1
-  done
+  until "${@:2}" >/dev/null 2>&1; do ((tenths-- > 0)) || return 1; sleep 0.1; done
 }
-
 wait_for() { poll "${@:2}" || { echo "FAIL  $1 did not happen" >&2; exit 1; }; }

@@ -9,18 +9,15 @@
 #   desktop_entry FILE GROUP KEY  prints KEY's value in GROUP of the desktop entry FILE
 project_root=$(cd "${BASH_SOURCE[0]%/*}/../.." && pwd)
 project_cache=${XDG_CACHE_HOME:-$HOME/.cache}/beschleunigungskurven
-
 project_version() {
   sed -n -E 's/^project\(Beschleunigungskurven VERSION ([^ )]+).*/\1/p' "$project_root/CMakeLists.txt"
 }
-
 package_file() {
   local version architecture
   version=$(dpkg-parsechangelog -l "$project_root/debian/changelog" -S Version)
   architecture=$(dpkg-architecture -q DEB_HOST_ARCH)
   echo "beschleunigungskurven_${version}_$architecture.deb"
 }
-
 desktop_entry() {
   awk -v group="[$2]" -v key="$3" '/^\[/ { in_group = ($0 == group) }
     in_group && index($0, key "=") == 1 { print substr($0, length(key) + 2); exit }' "$1"

@@ -24,33 +24,27 @@ declare -A control_points=([Command1]="288 16" [Command5]="288 172" [Text1]="288
 find_window() {
   timeout "$1" xdotool search --sync --onlyvisible --name '^Beschleunigungskurven$' | head -n 1
 }
-
 captioned_windows() { xdotool search --onlyvisible --name '^Beschleunigungskurven$'; }
-
 start_window() {
   start_background "$@"
   pid=$!
   window=$(find_window 30) || { fail "no window captioned Beschleunigungskurven"; exit 1; }
 }
-
 expect_exit() {
   await "$pid" "$2"
   check "$1: exit status" 0 "$exit_status"
   [[ $exit_status != "still running" ]] || stop_background "$pid"
 }
-
 check_client_size() {
   local scale=${2:-1} WIDTH HEIGHT X Y SCREEN WINDOW
   eval "$(xdotool getwindowgeometry --shell "$1")"
   check "client size" "$((window_size[0] * scale))x$((window_size[1] * scale))" "${WIDTH}x$HEIGHT"
 }
-
 click_on() {
   local x y scale=${3:-1}
   read -r x y <<<"${control_points[$2]}"
   xdotool mousemove --window "$1" $((x * scale)) $((y * scale)) click "${@:4}" 1
 }
-
 type_acceleration() {
   click_on "$1" Text1 "${3:-1}" --repeat 3
   xdotool type --delay 30 "$2"
