@@ -153,4 +153,29 @@ std::vector<PixelRect> dotPixels(float left, float top, double scale)
     return rows;
 }
 
+std::vector<PixelRect> focusMarkDots(int width, int height)
+{
+    const int right = width - 1;
+    const int bottom = height - 1;
+    std::vector<PixelRect> dots;
+    const auto dot = [&](int x, int y) {
+        if ((x + y) % 2 == 0) {
+            dots.push_back({x, y, 1, 1});
+        }
+    };
+    for (int x = 0; x <= right; ++x) {
+        dot(x, 0);
+        if (bottom > 0) {
+            dot(x, bottom);
+        }
+    }
+    for (int y = 1; y < bottom; ++y) {
+        dot(0, y);
+        if (right > 0) {
+            dot(right, y);
+        }
+    }
+    return dots;
+}
+
 } // namespace content

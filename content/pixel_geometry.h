@@ -82,4 +82,9 @@ MaskedPixels maskedPixels(float left, float top, int width, float height, bool o
 // pixels across, centred on the box's centre pixel, one rectangle per device row.
 std::vector<PixelRect> dotPixels(float left, float top, double scale);
 
+// The logical pixels of a panel's keyboard focus mark, a dotted frame on the outermost ring of
+// a width x height panel, which no static content reaches: the ring's pixels (x, y) with x + y
+// even, so that the dots meet at the corners. Each pixel once.
+std::vector<PixelRect> focusMarkDots(int width, int height);
+
 } // namespace content

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/focus_mark.h"
 
+#include "content/pixel_geometry.h"
+
 #include <QColor>
 #include <QPainter>
 #include <QSize>
@@ -10,20 +12,8 @@ namespace panels {
 
 void paintFocusMark(QPainter& painter, const QSize& size, const QColor& colour)
 {
-    const int right = size.width() - 1;
-    const int bottom = size.height() - 1;
-    const auto dot = [&](int x, int y) {
-        if ((x + y) % 2 == 0) {
-            painter.fillRect(x, y, 1, 1, colour);
-        }
-    };
-    for (int x = 0; x <= right; ++x) {
-        dot(x, 0);
-        dot(x, bottom);
-    }
-    for (int y = 1; y < bottom; ++y) {
-        dot(0, y);
-        dot(right, y);
+    for (const content::PixelRect& dot : content::focusMarkDots(size.width(), size.height())) {
+        painter.fillRect(dot.left, dot.top, dot.width, dot.height, colour);
     }
 }
 

@@ -7,6 +7,9 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <set>
+#include <string>
+#include <utility>
 
 namespace {
 
@@ -80,6 +83,30 @@ TEST(ToDevicePixelTest, RoundsToTheNearestPixelAndClampsTheRest)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(content::toDevicePixel(row.logical, row.scale), row.expected);
+    }
+}
+
+// Every other pixel of the outermost ring, each once, for the panel and for degenerate sizes.
+TEST(FocusMarkDotsTest, DotsEveryOtherPixelOfTheRingOnce)
+{
+    for (const auto& [width, height] : {std::pair{233, 333}, {1, 1}, {4, 1}, {1, 5}, {2, 2}}) {
+        SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height));
+        std::set<std::pair<int, int>> ring;
+        for (int x = 0; x < width; ++x) {
+            for (int y = 0; y < height; ++y) {
+                const bool onRing = x == 0 || y == 0 || x == width - 1 || y == height - 1;
+                if (onRing && (x + y) % 2 == 0) {
+                    ring.insert({x, y});
+                }
+            }
+        }
+        std::multiset<std::pair<int, int>> dots;
+        for (const content::PixelRect& dot : content::focusMarkDots(width, height)) {
+            EXPECT_EQ(dot.width * dot.height, 1);
+            dots.insert({dot.left, dot.top});
+        }
+        const std::multiset<std::pair<int, int>> expected(ring.begin(), ring.end());
+        EXPECT_EQ(dots, expected);
     }
 }
 

@@ -105,21 +105,11 @@ val dotPixels(float left, float top, double scale)
 
 val focusMarkPixels(double scale)
 {
-    const int right = plot::panelWidth - 1;
-    const int bottom = plot::panelHeight - 1;
     std::vector<content::PixelRect> dots;
-    const auto dot = [&](int x, int y) {
-        if ((x + y) % 2 == 0) {
-            dots.push_back(content::deviceRect(x, y, x + 1, y + 1, scale));
-        }
-    };
-    for (int x = 0; x <= right; ++x) {
-        dot(x, 0);
-        dot(x, bottom);
-    }
-    for (int y = 1; y < bottom; ++y) {
-        dot(0, y);
-        dot(right, y);
+    for (const content::PixelRect& dot :
+         content::focusMarkDots(plot::panelWidth, plot::panelHeight)) {
+        dots.push_back(content::deviceRect(dot.left, dot.top, dot.left + dot.width,
+                                           dot.top + dot.height, scale));
     }
     return filled(dots, content::PanelColour::WindowText);
 }
