@@ -19,9 +19,11 @@ start_display() {
   DISPLAY=:$(head -n 1 "$display_folder/display")
   export DISPLAY
 }
-display_failed() { cat "$display_folder/$1.log" >&2; echo "FAIL  $1 did not start" >&2; exit 1; }
+display_failed() { tail -n 20 "$display_folder"/*.log >&2; echo "FAIL  $1 did not start" >&2; exit 1; }
 window_manager_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
-start_window_manager() {
+start_window_manager() { # once more when openbox ended without reaching the display
   start_background openbox --sm-disable >"$display_folder/openbox.log" 2>&1
+  poll 20 window_manager_running || ! exited "$!" ||
+    start_background openbox --sm-disable >>"$display_folder/openbox.log" 2>&1
   poll 20 window_manager_running || display_failed openbox
 }
