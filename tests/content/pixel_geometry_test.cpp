@@ -91,7 +91,7 @@ TEST(FocusMarkDotsTest, DotsEveryOtherPixelOfTheRingOnce)
 {
     for (const auto& [width, height] : {std::pair{233, 333}, {1, 1}, {4, 1}, {1, 5}, {2, 2}}) {
         SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height));
-        std::set<std::pair<int, int>> ring;
+        std::multiset<std::pair<int, int>> ring; // each pixel once, by brute force
         for (int x = 0; x < width; ++x) {
             for (int y = 0; y < height; ++y) {
                 const bool onRing = x == 0 || y == 0 || x == width - 1 || y == height - 1;
@@ -105,8 +105,7 @@ TEST(FocusMarkDotsTest, DotsEveryOtherPixelOfTheRingOnce)
             EXPECT_EQ(dot.width * dot.height, 1);
             dots.insert({dot.left, dot.top});
         }
-        const std::multiset<std::pair<int, int>> expected(ring.begin(), ring.end());
-        EXPECT_EQ(dots, expected);
+        EXPECT_EQ(dots, ring);
     }
 }
 
